@@ -1,0 +1,225 @@
+#include "app/formstart.h"
+
+#include "input/location.h"
+
+namespace app {
+
+namespace {
+
+const QColor Green(0, 128, 0);
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+
+// A text box as the normalisation sees it: every write runs the box's change handler.
+class BoxField final : public input::TextField {
+public:
+    explicit BoxField(ui::TextBox& box) : box_(box) {}
+    std::string text() const override { return box_.text().toStdString(); }
+    void setText(const std::string& text) override {
+        box_.setTextValue(QString::fromStdString(text));
+    }
+
+private:
+    ui::TextBox& box_;
+};
+
+void Mark(ui::TextBox& box, input::FieldMark mark) {
+    if (mark == input::FieldMark::Red) box.setForeColor(Red);
+    if (mark == input::FieldMark::Blue) box.setForeColor(Blue);
+}
+
+} // namespace
+
+FormStart::FormStart()
+    : controls_(*this), TextMLo(controls_.get<ui::TextBox>("TextMLo")),
+      TextPLo(controls_.get<ui::TextBox>("TextPLo")),
+      TextDLo(controls_.get<ui::TextBox>("TextDLo")),
+      OptionEast(controls_.get<ui::OptionButton>("OptionEast")),
+      ComboZW(controls_.get<ui::ComboBox>("ComboZW")),
+      ComboMonth(controls_.get<ui::ComboBox>("ComboMonth")),
+      CommandDiagram(controls_.get<ui::CommandButton>("CommandDiagram")),
+      CommandMatrix(controls_.get<ui::CommandButton>("CommandMatrix")),
+      PictureDiagram(controls_.get<ui::PictureBox>("PictureDiagram")),
+      PictureMatrix(controls_.get<ui::PictureBox>("PictureMatrix")),
+      PictureError(controls_.get<ui::PictureBox>("PictureError")),
+      LabelCor(controls_.get<ui::Label>("LabelCor")),
+      FrameErrorM(controls_.get<ui::Frame>("FrameErrorM")),
+      FrameErrorP(controls_.get<ui::Frame>("FrameErrorP")),
+      FrameErrorD(controls_.get<ui::Frame>("FrameErrorD")),
+      FrameErrorLo(controls_.get<ui::Frame>("FrameErrorLo")) {
+    setObjectName(QStringLiteral("FormStart"));
+    setWindowTitle(ui::FormTitle);
+    ui::SetColours(this, QColor(), Qt::black, true);
+    setFixedSize(ui::PixelOf(ui::FormWidth), ui::PixelOf(ui::FormHeight));
+    // A fixed single border: a close button, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    for (int m = 1; m <= 12; ++m)
+        months_[static_cast<std::size_t>(m - 1)] =
+            &controls_.get<ui::PictureBox>(QStringLiteral("PictureM%1").arg(m));
+    for (int i = 0; i < views::TimeLabelCount; ++i)
+        timeLabels_[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("Labeltime", i);
+    for (int i = 0; i < views::TableRows; ++i) {
+        tableLabels_.days[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("LabelMonth", i);
+        tableLabels_.values[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("LabelValT", i);
+    }
+
+    TextMLo.onChange = [this] { TextMLo_Change(); };
+    TextPLo.onChange = [this] { TextPLo_Change(); };
+    TextDLo.onChange = [this] { TextDLo_Change(); };
+    ComboZW.onClick = [this] { ComboZW_Click(); };
+    ComboMonth.onClick = [this] { ComboMonth_Click(); };
+    CommandDiagram.onClick = [this] { CommandDiagram_Click(); };
+    CommandMatrix.onClick = [this] { CommandMatrix_Click(); };
+    PictureError.onResize = [this] { PictureError_Resize(); };
+    onResize = [this] { Form_Resize(); };
+
+    Form_Load();
+}
+
+void FormStart::Form_Load() {
+    const float top = (screenHeight() - Height()) / 2.0f;
+    const float left = (screenWidth() - Width()) / 2.0f;
+    setPosition(left, top);
+    Form_Resize();
+}
+
+views::LocationTexts FormStart::ReadLocationTexts() const {
+    return {TextMLo.text().toStdString(), TextPLo.text().toStdString(),
+            TextDLo.text().toStdString(), OptionEast.isChecked(), ComboZW.currentText().toStdString()};
+}
+
+void FormStart::Form_Resize() {
+    BoxField degrees(TextMLo), minutes(TextPLo), seconds(TextDLo);
+    input::NormaliseFields(degrees, minutes, seconds);
+    const input::ValidationFailure failure =
+        input::CheckFields(degrees.text(), minutes.text(), seconds.text());
+
+    if (failure != input::ValidationFailure::None) {
+        const input::FailureDisplay display = input::DisplayOf(failure);
+        Mark(TextMLo, display.marks[0]);
+        Mark(TextPLo, display.marks[1]);
+        Mark(TextDLo, display.marks[2]);
+        PictureDiagram.hide();
+        PictureMatrix.hide();
+        PictureError_Resize();
+        switch (display.frame) {
+        case input::ReminderFrame::Degrees: FrameErrorM.show(); break;
+        case input::ReminderFrame::Minutes: FrameErrorP.show(); break;
+        case input::ReminderFrame::Seconds: FrameErrorD.show(); break;
+        case input::ReminderFrame::Longitude: FrameErrorLo.show(); break;
+        case input::ReminderFrame::None: break;
+        }
+    } else {
+        TextMLo.setForeColor(Green);
+        TextPLo.setForeColor(Green);
+        TextDLo.setForeColor(Green);
+        state_.ZoneMeridian = input::ReadTimeZone(ComboZW.currentText().toStdString()).ZoneMeridian;
+        state_.Longitude = input::ReadLongitude(degrees.text(), minutes.text(), seconds.text(),
+                                                OptionEast.isChecked())
+                               .Longitude;
+        state_.Pi = model::Pi;
+        for (int i = 0; i < views::TableRows; ++i) {
+            ui::Label& day = *tableLabels_.days[static_cast<std::size_t>(i)];
+            ui::Label& value = *tableLabels_.values[static_cast<std::size_t>(i)];
+            day.setCaption(QString::number(i + 1));
+            day.hide();
+            value.hide();
+            value.setLeft(day.Left() + 500);
+            value.setTop(day.Top() + 20);
+        }
+        if (state_.ViewMode == 0) {
+            PictureDiagram.show();
+            PictureMatrix.hide();
+            PictureError.hide();
+        } else {
+            PictureDiagram.hide();
+            PictureMatrix.show();
+            PictureError.hide();
+        }
+    }
+
+    PictureDiagram_Paint();
+    PictureM1_Paint();
+    PictureM2_Paint();
+    PictureM3_Paint();
+    PictureM4_Paint();
+    PictureM5_Paint();
+    PictureM6_Paint();
+    PictureM7_Paint();
+    PictureM8_Paint();
+    PictureM9_Paint();
+    PictureM10_Paint();
+    PictureM11_Paint();
+    PictureM12_Paint();
+    PictureMatrix_Paint();
+}
+
+void FormStart::CommandDiagram_Click() {
+    state_.ViewMode = 0;
+    Form_Resize();
+    CommandDiagram.setFocus();
+}
+
+void FormStart::CommandMatrix_Click() {
+    state_.ViewMode = 1;
+    Form_Resize();
+    CommandMatrix.setFocus();
+}
+
+void FormStart::ComboZW_Click() {
+    if (state_.ViewMode == 0) {
+        CommandDiagram_Click();
+        CommandDiagram.setFocus();
+    } else {
+        CommandMatrix_Click();
+        CommandMatrix.setFocus();
+    }
+}
+
+void FormStart::ComboMonth_Click() {
+    CommandMatrix_Click();
+    CommandMatrix.setFocus();
+}
+
+void FormStart::TextMLo_Change() { TextMLo.setForeColor(Green); }
+void FormStart::TextPLo_Change() { TextPLo.setForeColor(Green); }
+void FormStart::TextDLo_Change() { TextDLo.setForeColor(Green); }
+
+void FormStart::PictureError_Resize() {
+    PictureError.setHeight(PictureDiagram.Height());
+    PictureError.setLeft(PictureDiagram.Left());
+    PictureError.setScaleHeight(PictureDiagram.ScaleHeight());
+    PictureError.setScaleWidth(PictureDiagram.ScaleWidth());
+    PictureError.setTop(PictureDiagram.Top());
+    PictureError.setWidth(PictureDiagram.Width());
+    for (ui::Placement* child : std::initializer_list<ui::Placement*>{
+             &LabelCor, &FrameErrorM, &FrameErrorP, &FrameErrorD, &FrameErrorLo})
+        child->setLeft((PictureError.Width() - child->Width()) / 2.0f);
+    PictureError.show();
+    FrameErrorM.hide();
+    FrameErrorP.hide();
+    FrameErrorD.hide();
+    FrameErrorLo.hide();
+}
+
+void FormStart::PictureDiagram_Paint() {
+    PictureDiagram.Cls();
+    const ui::PictureBox& january = *months_[0];
+    views::SetUpDiagram(ReadLocationTexts(), january.Width(), january.Height(), state_);
+}
+
+void FormStart::PaintMonthPicture(int month) {
+    const ui::PictureBox& january = *months_[0];
+    const views::JanuaryGeometry geometry{january.Width(), january.Height(), january.Top()};
+    views::PaintMonth(month, *months_[static_cast<std::size_t>(month - 1)], geometry, state_,
+                      month == 1 ? &timeLabels_ : nullptr);
+}
+
+void FormStart::PictureMatrix_Paint() {
+    views::PaintTable(PictureMatrix, ReadLocationTexts(), ComboMonth.currentText().toStdString(),
+                      state_, tableLabels_);
+}
+
+} // namespace app

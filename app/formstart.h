@@ -1,0 +1,74 @@
+#pragma once
+// The one window: its controls, the values it keeps, and the handlers that run on its events.
+
+#include "ui/contents.h"
+#include "views/diagram.h"
+#include "views/state.h"
+#include "views/table.h"
+
+#include <array>
+
+namespace app {
+
+class FormStart : public ui::Form {
+    Q_OBJECT
+public:
+    FormStart();
+
+    void Form_Load();
+    void Form_Resize();
+    void CommandDiagram_Click();
+    void CommandMatrix_Click();
+    void ComboZW_Click();
+    void ComboMonth_Click();
+    void TextMLo_Change();
+    void TextPLo_Change();
+    void TextDLo_Change();
+    void PictureError_Resize();
+    void PictureDiagram_Paint();
+    void PictureM1_Paint() { PaintMonthPicture(1); }
+    void PictureM2_Paint() { PaintMonthPicture(2); }
+    void PictureM3_Paint() { PaintMonthPicture(3); }
+    void PictureM4_Paint() { PaintMonthPicture(4); }
+    void PictureM5_Paint() { PaintMonthPicture(5); }
+    void PictureM6_Paint() { PaintMonthPicture(6); }
+    void PictureM7_Paint() { PaintMonthPicture(7); }
+    void PictureM8_Paint() { PaintMonthPicture(8); }
+    void PictureM9_Paint() { PaintMonthPicture(9); }
+    void PictureM10_Paint() { PaintMonthPicture(10); }
+    void PictureM11_Paint() { PaintMonthPicture(11); }
+    void PictureM12_Paint() { PaintMonthPicture(12); }
+    void PictureMatrix_Paint();
+
+    const views::WindowState& state() const { return state_; }
+    const ui::Controls& controls() const { return controls_; }
+
+private:
+    void PaintMonthPicture(int month);
+    views::LocationTexts ReadLocationTexts() const;
+
+    ui::Controls controls_;
+    views::WindowState state_;
+
+    ui::TextBox& TextMLo;
+    ui::TextBox& TextPLo;
+    ui::TextBox& TextDLo;
+    ui::OptionButton& OptionEast;
+    ui::ComboBox& ComboZW;
+    ui::ComboBox& ComboMonth;
+    ui::CommandButton& CommandDiagram;
+    ui::CommandButton& CommandMatrix;
+    ui::PictureBox& PictureDiagram;
+    ui::PictureBox& PictureMatrix;
+    ui::PictureBox& PictureError;
+    ui::Label& LabelCor;
+    ui::Frame& FrameErrorM;
+    ui::Frame& FrameErrorP;
+    ui::Frame& FrameErrorD;
+    ui::Frame& FrameErrorLo;
+    std::array<ui::PictureBox*, 12> months_{};
+    std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
+    views::TableLabels tableLabels_{};
+};
+
+} // namespace app

@@ -1,0 +1,136 @@
+#include "input/location.h"
+
+#include "input/number.h"
+
+#include <cmath>
+#include <limits>
+
+namespace input {
+
+const std::array<std::string_view, 33> ZoneItems{
+    "GMT -12:00", "GMT -11:00", "GMT -10:00", "GMT -09:00", "GMT -08:00", "GMT -07:00",
+    "GMT -06:00", "GMT -05:00", "GMT -04:00", "GMT -03:30", "GMT -03:00", "GMT -02:00",
+    "GMT -01:00", "GMT",        "GMT +01:00", "GMT +02:00", "GMT +03:00", "GMT +03:30",
+    "GMT +04:00", "GMT +04:30", "GMT +05:00", "GMT +05:30", "GMT +05:45", "GMT +06:00",
+    "GMT +06:30", "GMT +07:00", "GMT +08:00", "GMT +09:00", "GMT +09:30", "GMT +10:00",
+    "GMT +11:00", "GMT +12:00", "GMT +13:00",
+};
+
+namespace {
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+    std::size_t at = 0;
+    while ((at = text.find(from, at)) != std::string::npos) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return text;
+}
+
+bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+
+// Byte offset of the character with the given 0-based index in UTF-8 text, or npos.
+std::size_t CharacterOffset(std::string_view text, std::size_t index) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue; // continuation byte
+        if (count == index) return i;
+        ++count;
+    }
+    return std::string_view::npos;
+}
+
+void CommaPass(TextField& field) {
+    const std::string text = field.text();
+    if (Contains(text, ',')) field.setText(ReplaceAll(text, ",", "."));
+}
+
+void ZeroPass(TextField& field) {
+    if (ReadNumber(field.text()) == 0.0) field.setText("00");
+    const std::string text = field.text();
+    const double value = ReadNumber(text);
+    if (!Contains(text, '0') && IsWhole(value) && value > 0.0 && value < 10.0)
+        field.setText("0" + text);
+}
+
+bool OutOfRange(double value, double top) { return value < 0.0 || value > top; }
+
+} // namespace
+
+void NormaliseFields(TextField& degrees, TextField& minutes, TextField& seconds) {
+    CommaPass(degrees);
+    CommaPass(minutes);
+    CommaPass(seconds);
+    ZeroPass(degrees);
+    ZeroPass(minutes);
+    ZeroPass(seconds);
+}
+
+ValidationFailure CheckFields(std::string_view degreesText, std::string_view minutesText,
+                              std::string_view secondsText) {
+    // ReadNumber never yields infinity or NaN: a number too large for a double reads as the
+    // largest one and so fails its range check.
+    const double degrees = ReadNumber(degreesText);
+    if (!IsWhole(degrees)) return ValidationFailure::DegreesNotWhole;
+    if (OutOfRange(degrees, 180.0)) return ValidationFailure::DegreesOutOfRange;
+    const double minutes = ReadNumber(minutesText);
+    if (!IsWhole(minutes)) return ValidationFailure::MinutesNotWhole;
+    if (OutOfRange(minutes, 60.0)) return ValidationFailure::MinutesOutOfRange;
+    const double seconds = ReadNumber(secondsText);
+    if (!IsWhole(seconds)) return ValidationFailure::SecondsNotWhole;
+    if (OutOfRange(seconds, 60.0)) return ValidationFailure::SecondsOutOfRange;
+    if (degrees + minutes / 60.0 + seconds / 3600.0 > 180.0)
+        return ValidationFailure::LongitudeBeyond180;
+    return ValidationFailure::None;
+}
+
+FailureDisplay DisplayOf(ValidationFailure failure) {
+    using enum FieldMark;
+    switch (failure) {
+    case ValidationFailure::None: return {ReminderFrame::None, {Keep, Keep, Keep}};
+    case ValidationFailure::DegreesNotWhole: return {ReminderFrame::Degrees, {Red, Blue, Blue}};
+    case ValidationFailure::DegreesOutOfRange: return {ReminderFrame::Degrees, {Red, Keep, Blue}};
+    case ValidationFailure::MinutesNotWhole:
+    case ValidationFailure::MinutesOutOfRange: return {ReminderFrame::Minutes, {Keep, Red, Keep}};
+    case ValidationFailure::SecondsNotWhole:
+    case ValidationFailure::SecondsOutOfRange: return {ReminderFrame::Seconds, {Keep, Keep, Red}};
+    case ValidationFailure::LongitudeBeyond180:
+        return {ReminderFrame::Longitude, {Red, Red, Red}};
+    }
+    return {ReminderFrame::None, {Keep, Keep, Keep}};
+}
+
+Longitude ReadLongitude(std::string_view degreesText, std::string_view minutesText,
+                        std::string_view secondsText, bool east) {
+    Longitude result;
+    result.Degrees = ReadNumber(degreesText);
+    result.Minutes = ReadNumber(minutesText);
+    result.Seconds = ReadNumber(secondsText);
+    result.East = east;
+    const double sum = result.Degrees + result.Minutes / 60.0 + result.Seconds / 3600.0;
+    result.Longitude = east ? sum : -sum;
+    return result;
+}
+
+TimeZone ReadTimeZone(std::string_view text) {
+    TimeZone zone;
+    zone.ZoneText = std::string(text);
+    zone.ZoneNegative = Contains(text, '-');
+
+    const std::size_t minutesAt = CharacterOffset(text, 7); // the 8th character
+    if (minutesAt != std::string_view::npos)
+        zone.ZoneMinutes = ReadNumber(ReplaceAll(std::string(text.substr(minutesAt)), ":", " "));
+
+    zone.ZoneHours = ReadNumber(ReplaceAll(ReplaceAll(zone.ZoneText, "GMT", " "), "ZP", " "));
+
+    const double offset = zone.ZoneNegative ? zone.ZoneHours - zone.ZoneMinutes / 60.0
+                                            : zone.ZoneHours + zone.ZoneMinutes / 60.0;
+    zone.ZoneMeridian = offset * 15.0;
+    // Only a typed text can get here. An offset whose longitude term (240 s a degree, added to
+    // a longitude of at most 180 degrees) would overflow is read as zone 0.
+    constexpr double Largest = std::numeric_limits<double>::max() / 480.0;
+    if (!(std::fabs(zone.ZoneMeridian) <= Largest)) zone.ZoneMeridian = 0.0;
+    return zone;
+}
+
+} // namespace input

@@ -1,0 +1,104 @@
+#include "input/number.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace input {
+
+namespace {
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+double ReadNumber(std::string_view text) {
+    // Gather the number's characters without the skipped blanks, in the form from_chars reads.
+    std::string digits;
+    bool negative = false;
+    std::size_t i = 0;
+    auto skip = [&] {
+        while (i < text.size() && IsSkipped(text[i])) ++i;
+    };
+
+    skip();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    bool sawPoint = false;
+    bool sawDigit = false;
+    // Position of the first significant digit relative to the decimal point, for telling an
+    // overflow from an underflow when the value is out of range.
+    long long leadingExponent = 0;
+    bool significant = false;
+    for (;; ++i) {
+        skip();
+        if (i >= text.size()) break;
+        const char c = text[i];
+        if (IsDigit(c)) {
+            sawDigit = true;
+            digits += c;
+            if (c != '0') significant = true;
+            if (!sawPoint && significant) ++leadingExponent;
+            if (sawPoint && !significant) --leadingExponent;
+        } else if (c == '.' && !sawPoint) {
+            sawPoint = true;
+            digits += '.';
+        } else {
+            break;
+        }
+    }
+    if (!sawDigit) return 0.0;
+
+    // Optional exponent: only taken when at least one digit follows it.
+    long long exponent = 0;
+    bool exponentHuge = false;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        skip();
+        bool expNegative = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            expNegative = text[i] == '-';
+            ++i;
+        }
+        std::string expDigits;
+        bool sawExpDigit = false;
+        for (;; ++i) {
+            skip();
+            if (i >= text.size() || !IsDigit(text[i])) break;
+            sawExpDigit = true;
+            if (expDigits.empty() && text[i] == '0') continue;
+            if (expDigits.size() < 12)
+                expDigits += text[i];
+            else
+                exponentHuge = true;
+        }
+        if (sawExpDigit) {
+            for (char c : expDigits) exponent = exponent * 10 + (c - '0');
+            if (exponentHuge) exponent = 1'000'000'000'000LL;
+            if (expNegative) exponent = -exponent;
+            digits += 'e';
+            digits += std::to_string(exponent);
+        }
+    }
+
+    double value = 0.0;
+    const auto result =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (!significant || leadingExponent + exponent <= 0)
+            value = 0.0;
+        else
+            value = std::numeric_limits<double>::max();
+    } else if (result.ec != std::errc{}) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+bool IsWhole(double value) { return value == std::floor(value); }
+
+} // namespace input

@@ -1,0 +1,67 @@
+#include "model/correction.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace model {
+
+double SolarTermSeconds(int dayOfYear, double pi) {
+    const double gamma = 2.0 * pi * dayOfYear / 365.0;
+    // Summed from left to right, as the series is written.
+    const double series = -0.0000075 - 0.001868 * std::cos(gamma) + 0.032077 * std::sin(gamma) +
+                          0.014615 * std::cos(2.0 * gamma) + 0.040849 * std::sin(2.0 * gamma);
+    return series * (43200.0 / pi);
+}
+
+double LongitudeTermSeconds(double longitude, double zoneMeridian) {
+    return (zoneMeridian - longitude) * 4.0 * 60.0;
+}
+
+double CorrectionSeconds(int dayOfYear, double longitude, double zoneMeridian, double pi) {
+    return SolarTermSeconds(dayOfYear, pi) + LongitudeTermSeconds(longitude, zoneMeridian);
+}
+
+double CorrectionMinutes(int dayOfYear, double longitude, double zoneMeridian, double pi) {
+    return CorrectionSeconds(dayOfYear, longitude, zoneMeridian, pi) / 60.0;
+}
+
+std::string WholeNumberText(double whole) {
+    // 309 digits hold the largest double; the sign and the terminator fit in the rest.
+    char buffer[328];
+    if (whole == 0.0) whole = 0.0; // no "-0"
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0);
+    if (result.ec != std::errc{}) return "0";
+    return std::string(buffer, result.ptr);
+}
+
+bool MinuteLabelHasTwoParts(double minutes) {
+    const double magnitude = std::fabs(minutes);
+    if (magnitude < 60.0) return false;
+    const double rest = magnitude - 60.0 * std::floor(magnitude / 60.0);
+    return rest > 0.0 && rest < 60.0;
+}
+
+std::string FormatMinuteLabel(double minutes) {
+    if (minutes >= 60.0) {
+        const double hours = std::floor(minutes / 60.0);
+        double rest = minutes - 60.0 * hours;
+        if (!(rest >= 0.0 && rest < 60.0)) rest = 0.0; // beyond 2^53 the split is not exact
+        std::string text = "+" + WholeNumberText(hours) + "h ";
+        if (rest != 0.0) text += "+" + WholeNumberText(rest) + "min";
+        return text;
+    }
+    if (minutes <= -60.0) {
+        const double hours = -std::floor(-minutes / 60.0);
+        double rest = minutes - 60.0 * hours; // zero or negative
+        if (!(rest <= 0.0 && rest > -60.0)) rest = 0.0;
+        std::string text = WholeNumberText(hours) + "h ";
+        if (rest != 0.0) text += WholeNumberText(rest) + "min";
+        return text;
+    }
+    if (minutes > 0.0) return "+" + WholeNumberText(minutes) + "min";
+    return WholeNumberText(minutes) + "min";
+}
+
+} // namespace model

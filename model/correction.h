@@ -1,0 +1,56 @@
+#pragma once
+// The clock correction of a day of the 365-day year: how far the clock of a time zone is
+// ahead of a sundial at a given longitude. Plain functions and fixed tables only.
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// 4 x arctan(1), the value every view stores and the series uses.
+inline const double Pi = 4.0 * std::atan(1.0);
+
+inline constexpr int DaysInYear = 365;
+inline constexpr int MonthCount = 12;
+
+// Indexed by month - 1 (0 is January). There is no leap day anywhere in the program.
+inline constexpr std::array<int, MonthCount> MonthLengths{31, 28, 31, 30, 31, 30,
+                                                          31, 31, 30, 31, 30, 31};
+inline constexpr std::array<int, MonthCount> MonthStartDays{1,   32,  60,  91,  121, 152,
+                                                            182, 213, 244, 274, 305, 335};
+
+// The month names of the table view's list, UTF-8, January first.
+inline constexpr std::array<std::string_view, MonthCount> MonthNames{
+    "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",   "Απρίλιος",    "Μάιος",     "Ιούνιος",
+    "Ιούλιος",    "Αύγουστος",   "Σεπτέμβριος", "Οκτώβριος", "Νοέμβριος", "Δεκέμβριος"};
+
+// The two days the views take for the extremes of the year.
+inline constexpr int PeakDay = 44;    // 13 February
+inline constexpr int TroughDay = 305; // 1 November
+
+// The equation of time in seconds (positive when the clock runs ahead of the sundial), from the
+// five-term series in the day angle 2 pi day / 365.
+double SolarTermSeconds(int dayOfYear, double pi = Pi);
+
+// 240 seconds of time for every degree between the zone meridian and the place, East positive.
+double LongitudeTermSeconds(double longitude, double zoneMeridian);
+
+double CorrectionSeconds(int dayOfYear, double longitude, double zoneMeridian, double pi = Pi);
+double CorrectionMinutes(int dayOfYear, double longitude, double zoneMeridian, double pi = Pi);
+
+// The whole number held in a double, written in plain decimal digits with a leading "-" when
+// negative: no exponent, no fraction, no thousands separator. Values that are not finite are
+// written as "inf", "-inf" or "nan".
+std::string WholeNumberText(double whole);
+
+// The text of a minute label of the diagram: "+40min", "0min", "+1h ", "-2h -5min".
+// `minutes` is a whole number of minutes; it is held as a double so that any value, however
+// large, is written without an integer conversion.
+std::string FormatMinuteLabel(double minutes);
+
+// True when FormatMinuteLabel(minutes) shows both hours and minutes.
+bool MinuteLabelHasTwoParts(double minutes);
+
+} // namespace model

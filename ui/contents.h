@@ -1,0 +1,74 @@
+#pragma once
+// Everything the window holds when it opens, as data: one table per container, read like the
+// design (name, kind, place, size, caption, colours, font, flags), built by one loop.
+
+#include "ui/controls.h"
+#include "ui/picturebox.h"
+
+#include <QHash>
+#include <QString>
+#include <vector>
+
+namespace ui {
+
+enum class Kind { Frame, Label, TextBox, OptionButton, ComboBox, CommandButton, PictureBox };
+
+struct Rgb {
+    int r = -1, g = -1, b = -1; // -1: the platform's colour for the kind
+    QColor colour() const { return r < 0 ? QColor() : QColor(r, g, b); }
+};
+
+namespace flag {
+inline constexpr unsigned AutoSize = 1u << 0;
+inline constexpr unsigned Transparent = 1u << 1;
+inline constexpr unsigned Hidden = 1u << 2;
+inline constexpr unsigned AlignRight = 1u << 3;
+inline constexpr unsigned AlignCenter = 1u << 4;
+inline constexpr unsigned Selected = 1u << 5;
+inline constexpr unsigned Border = 1u << 6;
+} // namespace flag
+
+struct ControlSpec {
+    QString name;
+    int index = -1; // member of a control array when 0 or more
+    Kind kind = Kind::Label;
+    QString container;
+    TwipRect rect;
+    QString caption;
+    Rgb fore;
+    Rgb back;
+    double points = 0; // 0: the platform's font
+    bool bold = false;
+    unsigned flags = 0;
+    int tabIndex = -1;
+    float scaleWidth = 0; // picture boxes: 0 means twips, the inside size
+    float scaleHeight = 0;
+    std::vector<QString> items; // combo boxes
+};
+
+// The object name of a control or of a member of a control array: "TextMLo", "LabelValT(5)".
+QString ControlName(const QString& name, int index = -1);
+
+// The window's client size in twips.
+inline constexpr float FormWidth = 11250;
+inline constexpr float FormHeight = 8520;
+extern const QString FormTitle;
+
+// Every control, containers before what they hold, each container's controls in creation order.
+const std::vector<ControlSpec>& WindowContents();
+
+// The controls made from WindowContents() inside `form`, found by name.
+class Controls {
+public:
+    explicit Controls(Form& form);
+
+    template <class T> T& get(const QString& name, int index = -1) const {
+        return *static_cast<T*>(byName_.value(ControlName(name, index)));
+    }
+    Placement* find(const QString& objectName) const { return byName_.value(objectName); }
+
+private:
+    QHash<QString, Placement*> byName_;
+};
+
+} // namespace ui

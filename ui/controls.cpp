@@ -1,0 +1,136 @@
+#include "ui/controls.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QResizeEvent>
+#include <QScreen>
+#include <limits>
+
+namespace ui {
+
+void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) {
+    QPalette palette = widget->palette();
+    if (fore.isValid()) {
+        palette.setColor(QPalette::WindowText, fore);
+        palette.setColor(QPalette::Text, fore);
+        palette.setColor(QPalette::ButtonText, fore);
+    }
+    if (back.isValid()) {
+        palette.setColor(QPalette::Window, back);
+        palette.setColor(QPalette::Base, back);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(fillBackground && back.isValid());
+}
+
+Label::Label(QWidget* parent) : QLabel(parent), Placement(this) {
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == text()) return;
+    setText(caption);
+    fit();
+}
+
+void Label::setAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    setWordWrap(!autoSize);
+    fit();
+}
+
+QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+
+void Label::fit() {
+    if (!autoSize_) return;
+    const QSize size = sizeHint();
+    rect_.width = static_cast<float>(size.width() * TwipsPerPixel);
+    rect_.height = static_cast<float>(size.height() * TwipsPerPixel);
+    place();
+}
+
+Frame::Frame(QWidget* parent) : QGroupBox(parent), Placement(this) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {
+    // Any text of any length is accepted; nothing is cut off.
+    setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (onChange) onChange();
+    });
+}
+
+void TextBox::setTextValue(const QString& value) {
+    if (value != text()) setText(value);
+}
+
+void TextBox::setForeColor(QColor colour) {
+    QPalette palette = this->palette();
+    if (palette.color(QPalette::Text) == colour) return;
+    palette.setColor(QPalette::Text, colour);
+    setPalette(palette);
+}
+
+QColor TextBox::foreColor() const { return palette().color(QPalette::Text); }
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
+    setEditable(true);
+    // The lists are fixed: typed text never becomes an item and is never completed.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(8);
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    connect(this, &QComboBox::activated, this, [this] {
+        if (onClick) onClick();
+    });
+}
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Placement(this) {}
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placement(this) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick) onClick();
+    });
+}
+
+Form::Form() : QWidget(nullptr), Placement(this) {}
+
+float Form::Width() const {
+    return static_cast<float>(frameGeometry().width() * TwipsPerPixel);
+}
+float Form::Height() const {
+    return static_cast<float>(frameGeometry().height() * TwipsPerPixel);
+}
+
+void Form::setPosition(float left, float top) {
+    rect_.left = left;
+    rect_.top = top;
+    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = shown ? shown->geometry().topLeft() : QPoint();
+    move(origin + QPoint(PixelOf(left), PixelOf(top)));
+}
+
+float Form::screenWidth() const {
+    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? static_cast<float>(shown->geometry().width() * TwipsPerPixel) : 0.0f;
+}
+float Form::screenHeight() const {
+    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? static_cast<float>(shown->geometry().height() * TwipsPerPixel) : 0.0f;
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onResize) onResize();
+}
+
+void Form::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && onResize) onResize();
+}
+
+} // namespace ui

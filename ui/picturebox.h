@@ -1,0 +1,59 @@
+#pragma once
+// A picture box keeps what is drawn on it as a list of operations in its own user scale and
+// replays the list whenever the platform repaints it, mapped to the widget at its device
+// resolution. What shows is therefore what the last drawing made, however often it is covered.
+
+#include "ui/placement.h"
+
+#include <QColor>
+#include <QFrame>
+#include <functional>
+#include <vector>
+
+namespace ui {
+
+struct DrawOp {
+    enum class Kind { Line, Circle };
+    Kind kind = Kind::Line;
+    double x1 = 0, y1 = 0; // line start, or circle centre
+    double x2 = 0, y2 = 0; // line end
+    double radius = 0;     // circle radius in horizontal scale units
+    QRgb colour = 0;
+    int width = 1; // logical pixels
+    bool operator==(const DrawOp&) const = default;
+};
+
+class PictureBox : public QFrame, public Placement {
+    Q_OBJECT
+public:
+    PictureBox(QWidget* parent, bool border);
+
+    // The user scale: the inside spans ScaleWidth by ScaleHeight units from (0, 0).
+    float ScaleWidth() const { return scaleWidth_; }
+    float ScaleHeight() const { return scaleHeight_; }
+    void setScaleWidth(float width);
+    void setScaleHeight(float height);
+
+    void Cls();
+    void DrawWidth(int width) { drawWidth_ = width; }
+    void Line(double x1, double y1, double x2, double y2, QRgb colour);
+    void Circle(double x, double y, double radius, QRgb colour);
+
+    const std::vector<DrawOp>& operations() const { return operations_; }
+    QColor backColor() const;
+
+    // Runs on every resize notification of the picture.
+    std::function<void()> onResize;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::vector<DrawOp> operations_;
+    float scaleWidth_ = 1;
+    float scaleHeight_ = 1;
+    int drawWidth_ = 1;
+};
+
+} // namespace ui

@@ -1,0 +1,104 @@
+#include "views/diagram.h"
+
+#include "model/correction.h"
+
+#include <cmath>
+
+namespace views {
+
+namespace {
+bool MultipleOf5(double whole) { return std::fmod(whole, 5.0) == 0.0; }
+} // namespace
+
+double TopMinuteFor(double peakMinutes) {
+    double top = std::floor(peakMinutes + 0.5);
+    top += MultipleOf5(top + 2.0) ? 1.0 : 2.0;
+    return top;
+}
+
+void SetUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
+                  WindowState& state) {
+    StoreLocation(texts, state);
+    const double peak =
+        model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
+    state.TopMinute = TopMinuteFor(peak);
+    state.DayWidth = januaryWidth / 31.0f;
+    state.MinuteHeight = januaryHeight / 35.0f;
+}
+
+double RoundHalfEven(double value) {
+    const double lower = std::floor(value);
+    const double fraction = value - lower;
+    if (fraction < 0.5) return lower;
+    if (fraction > 0.5) return lower + 1.0;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+const MonthStyle& StyleOf(int month) {
+    static constexpr QRgb Lavender = 0xFFA0A0FF; // RGB(160, 160, 255)
+    static constexpr QRgb Green = 0xFF99DF8E;    // RGB(153, 223, 142)
+    static const std::array<MonthStyle, 12> styles{{
+        {Lavender, {9.5f, 19.5f}},
+        {Green, {9.5f, 19.5f}},
+        {Lavender, {10, 20}},
+        {Green, {10, 20}},
+        {Lavender, {10, 20}},
+        {Green, {10, 20}},
+        {Lavender, {10, 20}},
+        {Green, {10, 20}},
+        {Lavender, {10, 20}},
+        {Green, {10, 20}},
+        {Lavender, {10, 20}},
+        {Green, {10, 20}},
+    }};
+    return styles[static_cast<std::size_t>(month - 1)];
+}
+
+void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
+                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels) {
+    const MonthStyle& style = StyleOf(month);
+    const double h = january.height;
+    const double w = january.width;
+
+    picture.Cls();
+    picture.DrawWidth(2);
+    picture.Line(0, 0, 0, h, style.line);
+    picture.DrawWidth(1);
+    for (float days : style.dayLines) {
+        const double a = days * state.DayWidth; // single precision, as DayWidth is
+        picture.Line(a, 0, a, h, style.line);
+    }
+
+    std::size_t labelIndex = 0;
+    for (int r = 1; r <= GridRows; ++r) {
+        const double y = RowPitch * (r - 1);
+        const double v = state.TopMinute - r + 1;
+        if (MultipleOf5(v)) {
+            picture.DrawWidth(2);
+            // Beyond 2^53 minutes neighbouring rows can share a value, so more than seven rows
+            // may test as multiples of 5; only seven labels exist.
+            if (timeLabels && labelIndex < timeLabels->size()) {
+                ui::Label& label = *(*timeLabels)[labelIndex];
+                label.setCaption(QString::fromStdString(model::FormatMinuteLabel(v)));
+                const double share = model::MinuteLabelHasTwoParts(v) ? 3.0 : 4.0;
+                label.setTop(static_cast<float>(january.top + y - label.Height() / share));
+                ++labelIndex;
+            }
+        } else {
+            picture.DrawWidth(1);
+        }
+        picture.Line(0, y, w, y, GridColour);
+    }
+
+    const int firstDay = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
+    const int days = model::MonthLengths[static_cast<std::size_t>(month - 1)];
+    for (int d = 0; d < days; ++d) {
+        const double c =
+            model::CorrectionMinutes(firstDay + d, state.Longitude, state.ZoneMeridian, state.Pi);
+        const double y = RoundHalfEven((state.TopMinute - c) * state.MinuteHeight);
+        const float x = static_cast<float>(d) * state.DayWidth + state.DayWidth / 2.0f;
+        for (int radius = 1; radius <= DotCircles; ++radius) picture.Circle(x, y, radius, DotColour);
+    }
+}
+
+} // namespace views

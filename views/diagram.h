@@ -1,0 +1,48 @@
+#pragma once
+// The year diagram's common scale and the twelve month pictures drawn against it.
+
+#include "ui/controls.h"
+#include "ui/picturebox.h"
+#include "views/state.h"
+
+#include <array>
+
+namespace views {
+
+// The minute at the top edge of every month picture: the day-44 correction rounded half up,
+// then raised by 1 or 2 so that it is never a multiple of 5.
+double TopMinuteFor(double peakMinutes);
+
+// Stores the location and the common scale (TopMinute, DayWidth, MinuteHeight).
+void SetUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
+                  WindowState& state);
+
+// The nearest whole number, halves going to the even neighbour.
+double RoundHalfEven(double value);
+
+struct MonthStyle {
+    QRgb line;              // border and day lines
+    std::array<float, 2> dayLines; // in day widths
+};
+const MonthStyle& StyleOf(int month);
+
+inline constexpr int GridRows = 36;
+inline constexpr int RowPitch = 143;
+inline constexpr int TimeLabelCount = 7;
+inline constexpr QRgb GridColour = 0xFFFF0000;
+inline constexpr QRgb DotColour = 0xFF000000;
+inline constexpr int DotCircles = 15;
+
+// The size and place of the January picture, which every month's lines are measured from.
+struct JanuaryGeometry {
+    float width;
+    float height;
+    float top;
+};
+
+// Draws month `month` (1 to 12) from scratch. For January `timeLabels` are the seven minute
+// labels, filled from top to bottom; other months pass none.
+void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
+                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels);
+
+} // namespace views

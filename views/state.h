@@ -1,0 +1,36 @@
+#pragma once
+// The values the window keeps between handlers, for as long as it lives.
+
+#include "model/correction.h"
+
+#include <cstdint>
+#include <string>
+
+namespace views {
+
+struct WindowState {
+    int ViewMode = 0; // 0: the diagram; anything else: the table
+    double Longitude = 0;
+    double ZoneMeridian = 0;
+    double Pi = model::Pi;
+    double TopMinute = 0; // a whole number of minutes
+    float DayWidth = 0;
+    float MinuteHeight = 0;
+    bool ShowHours = false;
+    int MonthFirstDay = model::MonthStartDays[0];
+    std::int16_t MonthLength = model::MonthLengths[0];
+};
+
+// The location as the input controls hold it.
+struct LocationTexts {
+    std::string degrees;
+    std::string minutes;
+    std::string seconds;
+    bool east = true;
+    std::string zone;
+};
+
+// Reads the location without tidying or checking it and stores Longitude, ZoneMeridian and Pi.
+void StoreLocation(const LocationTexts& texts, WindowState& state);
+
+} // namespace views

@@ -1,0 +1,76 @@
+#include "views/table.h"
+
+#include "model/correction.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace views {
+
+int MonthOf(std::string_view text) {
+    for (std::size_t m = 0; m < model::MonthNames.size(); ++m)
+        if (model::MonthNames[m] == text) return static_cast<int>(m);
+    return -1;
+}
+
+bool ShowHoursFor(const WindowState& state) {
+    const double peak =
+        model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
+    const double trough =
+        model::CorrectionMinutes(model::TroughDay, state.Longitude, state.ZoneMeridian, state.Pi);
+    return peak > 60.0 || trough < -60.0;
+}
+
+CorrectionCaption::CorrectionCaption(double seconds, bool showHours) {
+    const char sign = seconds < 0.0 ? '-' : '+';
+    const double magnitude = seconds < 0.0 ? -seconds : seconds;
+    const double hours = std::floor(magnitude / 3600.0);
+    double minutes = std::floor((magnitude - 3600.0 * hours) / 60.0);
+    double rest = std::floor(magnitude - 3600.0 * hours - 60.0 * minutes);
+    // Past 2^53 seconds the split is not exact, and an infinite value has no split at all.
+    if (!(minutes >= 0.0 && minutes < 60.0)) minutes = 0.0;
+    if (!(rest >= 0.0 && rest < 60.0)) rest = 0.0;
+    if (showHours) {
+        part(sign, hours, " h");
+        part(0, 0, "  ");
+    }
+    part(sign, minutes, " min");
+    part(0, 0, "  ");
+    part(sign, rest, " sec");
+}
+
+void CorrectionCaption::part(char sign, double number, std::string_view unit) {
+    char* out = buffer_.data() + size_;
+    char* const end = buffer_.data() + buffer_.size();
+    if (sign) {
+        *out++ = sign;
+        if (number < 10.0) *out++ = '0';
+        const auto written = std::to_chars(out, end - 8, number, std::chars_format::fixed, 0);
+        if (written.ec == std::errc{}) out = written.ptr;
+    }
+    for (char c : unit) *out++ = c;
+    size_ = static_cast<std::size_t>(out - buffer_.data());
+}
+
+void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
+                WindowState& state, const TableLabels& labels) {
+    matrix.Cls();
+    StoreLocation(texts, state);
+    state.ShowHours = ShowHoursFor(state);
+    if (const int month = MonthOf(monthText); month >= 0) {
+        state.MonthFirstDay = model::MonthStartDays[static_cast<std::size_t>(month)];
+        state.MonthLength = static_cast<std::int16_t>(model::MonthLengths[static_cast<std::size_t>(month)]);
+    }
+    for (int row = 0; row < state.MonthLength && row < TableRows; ++row) {
+        const double f = model::CorrectionSeconds(state.MonthFirstDay + row, state.Longitude,
+                                                  state.ZoneMeridian, state.Pi);
+        const CorrectionCaption caption(f, state.ShowHours);
+        const std::string_view text = caption.text();
+        ui::Label& value = *labels.values[static_cast<std::size_t>(row)];
+        value.setCaption(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        labels.days[static_cast<std::size_t>(row)]->show();
+        value.show();
+    }
+}
+
+} // namespace views
