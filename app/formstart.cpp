@@ -79,6 +79,8 @@ FormStart::FormStart()
 }
 
 void FormStart::Form_Load() {
+    // The platform window must exist for the outer size to include the frame.
+    create();
     const float top = (screenHeight() - Height()) / 2.0f;
     const float left = (screenWidth() - Width()) / 2.0f;
     setPosition(left, top);

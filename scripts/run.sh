@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and opens the window. Without a display the window is run
+# under Xvfb for a few seconds and a screenshot of it is saved.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh run
+scripts/build.sh
+program=build/app/exisosi
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$program"
+fi
+shot=${SCREENSHOT:-$PWD/shots/exisosi.png}
+mkdir -p "$(dirname "$shot")"
+number=$(mktemp)
+# Xvfb picks a free display and writes its number.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number" 2>/dev/null &
+xvfb=$!
+program_pid=
+trap 'kill $program_pid $xvfb 2>/dev/null || true; rm -f "$number"' EXIT
+for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
+display=:$(head -n1 "$number")
+DISPLAY=$display "$program" &
+program_pid=$!
+sleep 3
+DISPLAY=$display import -window root "$shot"
+echo "No display: ran the window under Xvfb and saved a screenshot to $shot"

@@ -1,0 +1,381 @@
+// The window as a user drives it: start-up, the refresh after every action, the reminder panel
+// with its frame and field colours, the view switch, focus, and the table and diagram it fills.
+
+#include "app/formstart.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QtTest>
+
+using namespace app;
+
+namespace {
+
+const QColor Green(0, 128, 0);
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+
+template <class T> T* child(const QWidget& form, const QString& name) {
+    T* found = form.findChild<T*>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// The user picks a list item.
+void pick(ui::ComboBox* combo, const QString& text) {
+    const int index = combo->findText(text, Qt::MatchExactly);
+    QVERIFY2(index >= 0, qPrintable(text));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// The user replaces a field's text by typing, Greek letters included.
+void type(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (QChar c : text) QTest::sendKeyEvent(QTest::KeyAction::Click, field, Qt::Key_unknown, c, Qt::NoModifier);
+}
+
+} // namespace
+
+class TestFormStart : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormStart> form;
+    ui::TextBox* degrees() { return child<ui::TextBox>(*form, "TextMLo"); }
+    ui::TextBox* minutes() { return child<ui::TextBox>(*form, "TextPLo"); }
+    ui::TextBox* seconds() { return child<ui::TextBox>(*form, "TextDLo"); }
+    ui::ComboBox* zone() { return child<ui::ComboBox>(*form, "ComboZW"); }
+    ui::ComboBox* month() { return child<ui::ComboBox>(*form, "ComboMonth"); }
+    QWidget* control(const QString& name) { return child<QWidget>(*form, name); }
+    bool shown(const QString& name) { return !control(name)->isHidden(); }
+    QString caption(const QString& name) { return child<QLabel>(*form, name)->text(); }
+    void setLocation(const QString& d, const QString& m, const QString& s, bool east) {
+        degrees()->setText(d);
+        minutes()->setText(m);
+        seconds()->setText(s);
+        child<QRadioButton>(*form, east ? "OptionEast" : "OptionWest")->setChecked(true);
+    }
+    QStringList visibleFrames() {
+        QStringList frames;
+        for (const char* name : {"FrameErrorM", "FrameErrorP", "FrameErrorD", "FrameErrorLo"})
+            if (shown(name)) frames << name;
+        return frames;
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        ui::InstallFontSubstitution();
+    }
+    void init() {
+        form = std::make_unique<FormStart>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void startsWithTheDiagramCentred() {
+        QCOMPARE(form->windowTitle(), QString("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"));
+        QCOMPARE(form->size(), QSize(750, 568));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        const QRect screen = form->screen()->geometry();
+        QVERIFY(qAbs(form->frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(form->frameGeometry().center().y() - screen.center().y()) <= 1);
+        QVERIFY(shown("PictureDiagram"));
+        QVERIFY(!shown("PictureMatrix"));
+        QVERIFY(!shown("PictureError"));
+        QVERIFY(visibleFrames().isEmpty());
+        QCOMPARE(degrees()->text(), QString("23"));
+        QCOMPARE(minutes()->text(), QString("31"));
+        QCOMPARE(seconds()->text(), QString("43"));
+        for (ui::TextBox* box : {degrees(), minutes(), seconds()}) QCOMPARE(box->foreColor(), Green);
+        QVERIFY(child<QRadioButton>(*form, "OptionEast")->isChecked());
+        QVERIFY(!child<QRadioButton>(*form, "OptionWest")->isChecked());
+        QCOMPARE(zone()->currentText(), QString("GMT +02:00"));
+        QCOMPARE(zone()->count(), 33);
+        QCOMPARE(zone()->itemText(13), QString("GMT"));
+        QCOMPARE(zone()->itemText(9), QString("GMT -03:30"));
+        QCOMPARE(month()->count(), 12);
+        QCOMPARE(month()->currentText(), QString("Ιανουάριος"));
+        QCOMPARE(form->state().ZoneMeridian, 30.0);
+        QCOMPARE(form->state().Longitude, 23 + 31 / 60.0 + 43 / 3600.0);
+    }
+
+    void failuresShowOneFrameAndColourTheFields_data() {
+        QTest::addColumn<QString>("d");
+        QTest::addColumn<QString>("m");
+        QTest::addColumn<QString>("s");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("normalised"); // the three texts after the refresh
+        QTest::addColumn<QString>("colours");    // g, r, b or k (kept: yellow marker) per field
+        // Before each row the fields are marked "kept" with a colour no rule sets.
+        QTest::newRow("degrees 200") << "200" << "31" << "43" << "FrameErrorM" << "200 31 43" << "rkb";
+        QTest::newRow("degrees 5,5") << "5,5" << "31" << "43" << "FrameErrorM" << "5.5 31 43" << "rbb";
+        QTest::newRow("degrees -3") << "-3" << "31" << "43" << "FrameErrorM" << "-3 31 43" << "rkb";
+        QTest::newRow("degrees 1e400") << "1e400" << "31" << "43" << "FrameErrorM" << "1e400 31 43" << "rkb";
+        QTest::newRow("degrees -1e999") << "-1e999" << "31" << "43" << "FrameErrorM" << "-1e999 31 43" << "rkb";
+        QTest::newRow("minutes 75") << "23" << "75" << "43" << "FrameErrorP" << "23 75 43" << "krk";
+        QTest::newRow("minutes 7.5") << "23" << "7.5" << "43" << "FrameErrorP" << "23 7.5 43" << "krk";
+        QTest::newRow("seconds 61") << "23" << "31" << "61" << "FrameErrorD" << "23 31 61" << "kkr";
+        QTest::newRow("seconds 1,5") << "23" << "31" << "1,5" << "FrameErrorD" << "23 31 1.5" << "kkr";
+        QTest::newRow("beyond 180") << "180" << "00" << "01" << "FrameErrorLo" << "180 00 01" << "rrr";
+        QTest::newRow("180 exactly") << "180" << "0" << "" << "" << "180 00 00" << "ggg";
+        QTest::newRow("179 60 00") << "179" << "60" << "00" << "" << "179 60 00" << "ggg";
+        QTest::newRow("padding") << "7" << "abc" << "5" << "" << "07 00 05" << "ggg";
+        QTest::newRow("written green") << "3,0" << "31" << "43" << "" << "3.0 31 43" << "ggg";
+    }
+    void failuresShowOneFrameAndColourTheFields() {
+        QFETCH(QString, d);
+        QFETCH(QString, m);
+        QFETCH(QString, s);
+        QFETCH(QString, frame);
+        QFETCH(QString, normalised);
+        QFETCH(QString, colours);
+        setLocation(d, m, s, true);
+        const QColor kept(200, 200, 0);
+        for (ui::TextBox* box : {degrees(), minutes(), seconds()}) box->setForeColor(kept);
+
+        child<QPushButton>(*form, "CommandMatrix")->click();
+
+        QCOMPARE(QStringList({degrees()->text(), minutes()->text(), seconds()->text()}).join(' '),
+                 normalised);
+        QCOMPARE(visibleFrames(), frame.isEmpty() ? QStringList() : QStringList{frame});
+        QCOMPARE(shown("PictureError"), !frame.isEmpty());
+        QCOMPARE(shown("PictureMatrix"), frame.isEmpty());
+        QVERIFY(!shown("PictureDiagram"));
+        const std::map<QChar, QColor> meaning{{'g', Green}, {'r', Red}, {'b', Blue}, {'k', kept}};
+        const std::array<ui::TextBox*, 3> boxes{degrees(), minutes(), seconds()};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(boxes[i]->foreColor() == meaning.at(colours[i]),
+                     qPrintable(QString("field %1 is %2").arg(i).arg(boxes[i]->foreColor().name())));
+    }
+
+    void theReminderCoversTheViewArea() {
+        setLocation("200", "31", "43", true);
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        auto* panel = child<ui::PictureBox>(*form, "PictureError");
+        auto* diagram = child<ui::PictureBox>(*form, "PictureDiagram");
+        QCOMPARE(panel->geometry(), diagram->geometry());
+        QCOMPARE(panel->Width(), 10950.0f);
+        QCOMPARE(panel->ScaleWidth(), diagram->ScaleWidth());
+        for (const char* name : {"LabelCor", "FrameErrorM", "FrameErrorP", "FrameErrorD", "FrameErrorLo"}) {
+            auto* placed = dynamic_cast<ui::Placement*>(control(name));
+            QCOMPARE(placed->Left(), (10950.0f - placed->Width()) / 2.0f);
+        }
+        // Corrected, the next refresh goes back to the view last chosen.
+        degrees()->setText("20");
+        pick(zone(), "GMT +03:00");
+        QVERIFY(!shown("PictureError"));
+        QVERIFY(shown("PictureDiagram"));
+        QCOMPARE(form->state().ZoneMeridian, 45.0);
+    }
+
+    void aFailureKeepsTheStoredLocation() {
+        setLocation("10", "00", "00", false);
+        pick(zone(), "GMT -03:30");
+        QCOMPARE(form->state().ZoneMeridian, -52.5);
+        QCOMPARE(form->state().Longitude, -10.0);
+        setLocation("181", "00", "00", true);
+        pick(zone(), "GMT");
+        // The refresh stored nothing, but the diagram setup read the controls again.
+        QVERIFY(shown("PictureError"));
+        QCOMPARE(form->state().ViewMode, 0);
+    }
+
+    void typingMarksOnlyThatField() {
+        setLocation("200", "31", "43", true);
+        child<QPushButton>(*form, "CommandMatrix")->click();
+        QCOMPARE(degrees()->foreColor(), Red);
+        QCOMPARE(seconds()->foreColor(), Blue);
+        type(seconds(), "4");
+        QCOMPARE(seconds()->foreColor(), Green);
+        QCOMPARE(degrees()->foreColor(), Red);
+        // Nothing else changes until the next refresh.
+        QVERIFY(shown("PictureError"));
+        QCOMPARE(visibleFrames(), QStringList{"FrameErrorM"});
+        type(degrees(), "α20");
+        QCOMPARE(degrees()->text(), QString("α20"));
+        QCOMPARE(degrees()->foreColor(), Green);
+        // "α20" reads 0, so it becomes "00" and passes.
+        pick(zone(), "GMT");
+        QCOMPARE(degrees()->text(), QString("00"));
+        QCOMPARE(seconds()->text(), QString("04"));
+        QVERIFY(shown("PictureMatrix"));
+    }
+
+    void eastAndWestWaitForTheNextRefresh() {
+        const auto before = child<ui::PictureBox>(*form, "PictureM1")->operations();
+        child<QRadioButton>(*form, "OptionWest")->click();
+        QVERIFY(!child<QRadioButton>(*form, "OptionEast")->isChecked());
+        QCOMPARE(child<ui::PictureBox>(*form, "PictureM1")->operations(), before);
+        QVERIFY(form->state().Longitude > 0);
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        QVERIFY(form->state().Longitude < 0);
+        QVERIFY(child<ui::PictureBox>(*form, "PictureM1")->operations() != before);
+    }
+
+    void everyResizeNotificationRefreshes() {
+        degrees()->setText("7");
+        QResizeEvent resize(form->size(), form->size());
+        QApplication::sendEvent(form.get(), &resize);
+        QCOMPARE(degrees()->text(), QString("07"));
+        minutes()->setText("8");
+        form->showMinimized();
+        QTRY_COMPARE(minutes()->text(), QString("08"));
+        seconds()->setText("9");
+        form->showNormal();
+        QTRY_COMPARE(seconds()->text(), QString("09"));
+    }
+
+    void listsAndButtonsMoveTheFocus() {
+        pick(month(), "Μάρτιος");
+        QVERIFY(shown("PictureMatrix"));
+        QCOMPARE(form->focusWidget(), control("CommandMatrix"));
+        QCOMPARE(form->state().ViewMode, 1);
+        pick(zone(), "GMT +01:00");
+        QVERIFY(shown("PictureMatrix"));
+        QCOMPARE(form->focusWidget(), control("CommandMatrix"));
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        QCOMPARE(form->focusWidget(), control("CommandDiagram"));
+        pick(zone(), "GMT +02:00");
+        QVERIFY(shown("PictureDiagram"));
+        QCOMPARE(form->focusWidget(), control("CommandDiagram"));
+    }
+
+    void typedListTextsAreReadAsTheyStand() {
+        // A zone typed by hand is read by the same rules and not checked.
+        type(zone(), "GMT -05:45");
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        QCOMPARE(form->state().ZoneMeridian, -86.25);
+        QCOMPARE(zone()->count(), 33);
+        // A month text that is no month keeps the month of the previous run.
+        pick(month(), "Φεβρουάριος");
+        type(month(), "Φεβρουάριοσ");
+        child<QPushButton>(*form, "CommandMatrix")->click();
+        QCOMPARE(form->state().MonthFirstDay, 32);
+        QCOMPARE(form->state().MonthLength, 28);
+        QCOMPARE(month()->count(), 12);
+        QVERIFY(shown("LabelValT(27)"));
+        QVERIFY(!shown("LabelValT(28)"));
+    }
+
+    void tableCaptionsOfWorkedExamples_data() {
+        QTest::addColumn<QString>("d");
+        QTest::addColumn<bool>("east");
+        QTest::addColumn<QString>("zoneText");
+        QTest::addColumn<QString>("monthText");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("1 January") << "23" << true << "GMT +02:00" << "Ιανουάριος" << 0 << "+29 min  +15 sec" << 31;
+        QTest::newRow("13 February") << "23" << true << "GMT +02:00" << "Φεβρουάριος" << 12 << "+40 min  +09 sec" << 28;
+        QTest::newRow("1 November at 0") << "0" << true << "GMT" << "Νοέμβριος" << 0 << "-16 min  -21 sec" << 30;
+        QTest::newRow("15 April at 0") << "0" << true << "GMT" << "Απρίλιος" << 14 << "-00 min  -00 sec" << 30;
+        QTest::newRow("hours ahead") << "0" << true << "GMT +02:00" << "Φεβρουάριος" << 0 << "+02 h  +13 min  +20 sec" << 28;
+        QTest::newRow("hours behind") << "0" << true << "GMT -02:00" << "Φεβρουάριος" << 0 << "-01 h  -46 min  -39 sec" << 28;
+        QTest::newRow("a day ahead") << "180" << false << "GMT +13:00" << "Νοέμβριος" << 0 << "+24 h  +43 min  +38 sec" << 30;
+    }
+    void tableCaptionsOfWorkedExamples() {
+        QFETCH(QString, d);
+        QFETCH(bool, east);
+        QFETCH(QString, zoneText);
+        QFETCH(QString, monthText);
+        QFETCH(int, row);
+        QFETCH(QString, expected);
+        QFETCH(int, rows);
+        const bool startup = d == "23";
+        setLocation(d, startup ? "31" : "0", startup ? "43" : "0", east);
+        zone()->setEditText(zoneText);
+        pick(month(), monthText);
+        QVERIFY(shown("PictureMatrix"));
+        QCOMPARE(caption(QString("LabelValT(%1)").arg(row)), expected);
+        for (int i = 0; i < 31; ++i) {
+            QCOMPARE(shown(QString("LabelMonth(%1)").arg(i)), i < rows);
+            QCOMPARE(shown(QString("LabelValT(%1)").arg(i)), i < rows);
+            QCOMPARE(caption(QString("LabelMonth(%1)").arg(i)), QString::number(i + 1));
+        }
+        // Every row or none carries an hours part.
+        const bool hours = expected.contains(" h ");
+        for (int i = 0; i < rows; ++i)
+            QCOMPARE(caption(QString("LabelValT(%1)").arg(i)).contains(" h "), hours);
+        // Each value stands beside its day number.
+        auto* day = dynamic_cast<ui::Placement*>(control("LabelMonth(25)"));
+        auto* value = dynamic_cast<ui::Placement*>(control("LabelValT(25)"));
+        QCOMPARE(value->Left(), day->Left() + 500);
+        QCOMPARE(value->Top(), day->Top() + 20);
+    }
+
+    void diagramLabelsFollowTheLocation_data() {
+        QTest::addColumn<QString>("d");
+        QTest::addColumn<bool>("east");
+        QTest::addColumn<QString>("zoneText");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("start-up") << "23" << true << "GMT +02:00" << 42.0
+                                  << QStringList{"+40min", "+35min", "+30min", "+25min", "+20min", "+15min", "+10min"};
+        QTest::newRow("15 West") << "15" << false << "GMT +02:00" << 196.0
+                                 << QStringList{"+3h +15min", "+3h +10min", "+3h +5min", "+3h ", "+2h +55min", "+2h +50min", "+2h +45min"};
+        QTest::newRow("60 East") << "60" << true << "GMT" << -224.0
+                                 << QStringList{"-3h -45min", "-3h -50min", "-3h -55min", "-4h ", "-4h -5min", "-4h -10min", "-4h -15min"};
+        QTest::newRow("0") << "0" << true << "GMT" << 16.0
+                           << QStringList{"+15min", "+10min", "+5min", "0min", "-5min", "-10min", "-15min"};
+    }
+    void diagramLabelsFollowTheLocation() {
+        QFETCH(QString, d);
+        QFETCH(bool, east);
+        QFETCH(QString, zoneText);
+        QFETCH(double, top);
+        QFETCH(QStringList, labels);
+        const bool startup = d == "23";
+        setLocation(d, startup ? "31" : "0", startup ? "43" : "0", east);
+        pick(zone(), zoneText);
+        QCOMPARE(form->state().TopMinute, top);
+        QCOMPARE(form->state().DayWidth, 27.0f);
+        QCOMPARE(form->state().MinuteHeight, 5020.0f / 35.0f);
+        QStringList shownLabels;
+        for (int i = 0; i < 7; ++i) shownLabels << caption(QString("Labeltime(%1)").arg(i));
+        QCOMPARE(shownLabels, labels);
+        // The first labelled row: the label's top sits a quarter (one part) or a third (two parts)
+        // of its height above the row.
+        int row = 1;
+        while (std::fmod(top - row + 1, 5.0) != 0) ++row;
+        auto* label = dynamic_cast<ui::Label*>(control("Labeltime(0)"));
+        const bool twoParts = labels[0].contains("h ") && labels[0].contains("min");
+        const double share = twoParts ? 3 : 4;
+        QCOMPARE(label->Top(), static_cast<float>(240 + 143 * (row - 1) - 570 / share));
+    }
+
+    void hugeInputsNeverStopTheWindow_data() {
+        QTest::addColumn<QString>("d");
+        QTest::addColumn<QString>("zoneText");
+        QTest::addColumn<bool>("reminder");
+        QTest::newRow("1e300 degrees") << "1e300" << "GMT +02:00" << true;
+        QTest::newRow("1e400 degrees") << "1e400" << "GMT +02:00" << true;
+        QTest::newRow("typed huge zone") << "23" << "GMT +1e300" << false;
+        QTest::newRow("typed overflowing zone") << "23" << "GMT +1e400" << false;
+        QTest::newRow("largest valid") << "180" << "GMT +13:00" << false;
+    }
+    void hugeInputsNeverStopTheWindow() {
+        QFETCH(QString, d);
+        QFETCH(QString, zoneText);
+        QFETCH(bool, reminder);
+        setLocation(d, "0", "0", false);
+        zone()->setEditText(zoneText);
+        for (const char* button : {"CommandMatrix", "CommandDiagram"}) {
+            child<QPushButton>(*form, button)->click();
+            QCOMPARE(shown("PictureError"), reminder);
+            form->grab(); // renders every picture and label
+        }
+        QVERIFY(std::isfinite(form->state().ZoneMeridian));
+        int labelled = 0;
+        for (int i = 0; i < 7; ++i) labelled += caption(QString("Labeltime(%1)").arg(i)).endsWith("min") || caption(QString("Labeltime(%1)").arg(i)).endsWith("h ");
+        QCOMPARE(labelled, 7);
+    }
+};
+
+QTEST_MAIN(TestFormStart)
+#include "tst_formstart.moc"
