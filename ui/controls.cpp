@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
@@ -53,6 +54,24 @@ void Label::fit() {
 
 Frame::Frame(QWidget* parent) : QGroupBox(parent), Placement(this) {
     setFocusPolicy(Qt::NoFocus);
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int middle = metrics.height() / 2;
+    // An etched line: a grey line with a white one beside it.
+    const QRect box(0, middle, width() - 2, height() - middle - 2);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(box);
+    painter.setPen(Qt::white);
+    painter.drawRect(box.translated(1, 1));
+    if (title().isEmpty()) return;
+    const int captionLeft = 6;
+    const QRect caption(captionLeft, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {

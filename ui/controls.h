@@ -36,10 +36,14 @@ private:
     bool autoSize_ = false;
 };
 
+// A bordered group with its caption set into the top line.
 class Frame : public QGroupBox, public Placement {
     Q_OBJECT
 public:
     explicit Frame(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class TextBox : public QLineEdit, public Placement {

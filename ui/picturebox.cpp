@@ -13,19 +13,26 @@ namespace {
 // A sunken picture-box border is two pixels wide.
 constexpr float BorderTwips = 2 * TwipsPerPixel;
 
-// Cuts the segment to the rectangle [left, right] x [top, bottom] (Liang-Barsky). Returns false
-// when nothing of it lies inside. Works on any finite coordinates, however large.
+// Cuts the segment to the rectangle [left, right] x [top, bottom]. Returns false when nothing of
+// it lies inside. Level and upright segments are cut exactly, however far their ends lie; others
+// go through Liang-Barsky, whose result is dropped if far ends made it inexact.
 bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
                  double right, double bottom) {
+    auto clamp = [](double& a, double& b, double low, double high) {
+        const double lo = std::min(a, b), hi = std::max(a, b);
+        if (hi < low || lo > high) return false;
+        a = std::max(lo, low);
+        b = std::min(hi, high);
+        return true;
+    };
+    if (y1 == y2) return y1 >= top && y1 <= bottom && clamp(x1, x2, left, right);
+    if (x1 == x2) return x1 >= left && x1 <= right && clamp(y1, y2, top, bottom);
+
     double t0 = 0.0, t1 = 1.0;
     const double dx = x2 - x1, dy = y2 - y1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
     for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return false;
-            continue;
-        }
         const double t = q[i] / p[i];
         if (p[i] < 0.0)
             t0 = std::max(t0, t);
@@ -38,7 +45,10 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, do
     y1 = sy + t0 * dy;
     x2 = sx + t1 * dx;
     y2 = sy + t1 * dy;
-    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+    auto inside = [&](double x, double y) {
+        return x >= left - 1 && x <= right + 1 && y >= top - 1 && y <= bottom + 1;
+    };
+    return inside(x1, y1) && inside(x2, y2);
 }
 
 } // namespace
@@ -112,15 +122,20 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const QRect inside = contentsRect();
     if (inside.width() <= 0 || inside.height() <= 0) return;
     // The scale spans the inside from the first to the last pixel: a point at ScaleWidth lies on
-    // the right edge, one at ScaleHeight on the bottom edge. Points map to pixel centres.
+    // the right edge, one at ScaleHeight on the bottom edge.
     const double sx = (inside.width() - 1) / static_cast<double>(scaleWidth_);
     const double sy = (inside.height() - 1) / static_cast<double>(scaleHeight_);
-    const double ox = inside.left() + 0.5;
-    const double oy = inside.top() + 0.5;
+    const double ox = inside.left();
+    const double oy = inside.top();
     // What lies past the inside is cut off; a margin keeps wide pens whole at the edges.
     const double margin = 4.0;
     const double left = inside.left() - margin, right = inside.right() + 1 + margin;
     const double top = inside.top() - margin, bottom = inside.bottom() + 1 + margin;
+
+    // An aliased pen lights the device pixel a coordinate falls in; snapping to the nearest
+    // device pixel first keeps a line that lies on the last pixel from dropping to the one before.
+    const double ratio = devicePixelRatioF();
+    auto snap = [ratio](double v) { return std::round(v * ratio) / ratio; };
 
     QPainter painter(this);
     painter.setClipRect(inside);
@@ -139,7 +154,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
                 !std::isfinite(y2))
                 continue;
             if (!ClipSegment(x1, y1, x2, y2, left, top, right, bottom)) continue;
-            painter.drawLine(QLineF(x1, y1, x2, y2));
+            painter.drawLine(QLineF(snap(x1), snap(y1), snap(x2), snap(y2)));
         } else {
             const double cx = ox + op.x1 * sx, cy = oy + op.y1 * sy;
             const double r = std::fabs(op.radius * sx);

@@ -104,7 +104,7 @@ private slots:
         // January's inside runs from x 68 to 124 and y 170 to 505 in the window; its scale is
         // 840 by 5025 units. 1 January sits at (13.5, 1828), 31 January at (823.5, 420).
         auto toWindow = [](double x, double y) {
-            return QPointF(68 + 0.5 + x * 55 / 840.0, 170 + 0.5 + y * 334 / 5025.0);
+            return QPointF(68 + x * 55 / 840.0, 170 + y * 334 / 5025.0);
         };
         QVERIFY(darkNear(shot, toWindow(13.5, 1828), 1));
         QVERIFY(darkNear(shot, toWindow(823.5, 420), 1));

@@ -1,0 +1,211 @@
+// The controls keep their designed twips, derive their pixels by one rounding, refit or wrap
+// their captions, and the picture box replays what was drawn on it, clipped to its inside.
+
+#include "ui/contents.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QStyleFactory>
+#include <QtTest>
+#include <limits>
+
+using namespace ui;
+
+class TestUi : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Form> form;
+    std::unique_ptr<Controls> controls;
+    template <class T> T& get(const QString& name, int index = -1) { return controls->get<T>(name, index); }
+    // Where a control's widget stands in the window, in pixels.
+    QRect inWindow(const QString& name) {
+        QWidget* w = get<Label>(name).widget();
+        return QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        InstallFontSubstitution();
+    }
+    void init() {
+        form = std::make_unique<Form>();
+        controls = std::make_unique<Controls>(*form);
+    }
+    void cleanup() {
+        controls.reset();
+        form.reset();
+    }
+
+    void everyControlReadsBackItsDesignedTwips() {
+        for (const ControlSpec& spec : WindowContents()) {
+            Placement* placed = controls->find(ControlName(spec.name, spec.index));
+            QVERIFY2(placed, qPrintable(spec.name));
+            QCOMPARE(placed->Left(), spec.rect.left);
+            QCOMPARE(placed->Top(), spec.rect.top);
+            auto* label = dynamic_cast<Label*>(placed);
+            if (label && label->autoSize()) continue;
+            QCOMPARE(placed->Width(), spec.rect.width);
+            QCOMPARE(placed->Height(), spec.rect.height);
+        }
+        QCOMPARE(get<PictureBox>("PictureM1").Width(), 837.0f);
+        QCOMPARE(get<PictureBox>("PictureM2").ScaleWidth(), 750.0f);
+        QCOMPARE(get<PictureBox>("PictureM2").ScaleHeight(), 5025.0f);
+        QCOMPARE(get<PictureBox>("PictureDiagram").ScaleWidth(), 10950.0f - 60.0f);
+    }
+
+    void pixelsComeFromOneRounding_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        // Absolute twips / 15, rounded once; a picture box's children start inside its 2 px border.
+        QTest::newRow("location frame") << "FrameLocGeoCo" << QRect(10, 10, 730, 129);
+        QTest::newRow("diagram") << "PictureDiagram" << QRect(10, 152, 730, 400);
+        QTest::newRow("degrees") << "TextMLo" << QRect(262, 40, 34, 29);
+        QTest::newRow("January") << "PictureM1" << QRect(68, 170, 56, 335);
+        QTest::newRow("February touches January") << "PictureM2" << QRect(124, 170, 50, 335);
+        QTest::newRow("March after the overlap") << "PictureM3" << QRect(174, 170, 56, 335);
+        QTest::newRow("December") << "PictureM12" << QRect(669, 170, 56, 335);
+        QTest::newRow("a day number") << "LabelMonth(30)" << QRect(508, 477, 20, 24);
+    }
+    void pixelsComeFromOneRounding() {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        Placement* placed = controls->find(name);
+        QWidget* w = placed->widget();
+        QCOMPARE(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()), pixels);
+    }
+
+    void theSameTextRaisesNoChange() {
+        auto& box = get<TextBox>("TextMLo");
+        int changes = 0;
+        box.onChange = [&] { ++changes; };
+        box.setTextValue("23");
+        QCOMPARE(changes, 0);
+        box.setTextValue("24");
+        QCOMPARE(changes, 1);
+        box.setTextValue("24");
+        QCOMPARE(changes, 1);
+        QTest::keyClick(&box, Qt::Key_5);
+        QCOMPARE(changes, 2);
+        box.setText(QString(100000, '9'));
+        QCOMPARE(box.text().size(), 100000);
+    }
+
+    void autoSizeLabelsRefitAndOthersKeepTheirSize() {
+        auto& value = get<Label>("LabelValT", 4);
+        const float left = value.Left(), top = value.Top();
+        value.setCaption("+02 h  +13 min  +20 sec");
+        const float wide = value.Width();
+        value.setCaption("+9 sec");
+        QVERIFY(value.Width() < wide);
+        QCOMPARE(value.Left(), left);
+        QCOMPARE(value.Top(), top);
+        const int advance = QFontMetrics(value.font()).horizontalAdvance("+9 sec");
+        QVERIFY(value.widget()->width() >= advance && value.widget()->width() <= advance + 2);
+        auto& time = get<Label>("Labeltime", 2);
+        time.setCaption("+3h +15min");
+        QCOMPARE(time.Width(), 675.0f);
+        QCOMPARE(time.Height(), 570.0f);
+    }
+
+    void captionsFitTheirBoxes() {
+        QCOMPARE(QFontInfo(get<Label>("LabelCor").font()).family(), SubstituteFamily);
+        for (const ControlSpec& spec : WindowContents()) {
+            if (spec.kind != Kind::Label && spec.kind != Kind::CommandButton) continue;
+            QWidget* w = controls->find(ControlName(spec.name, spec.index))->widget();
+            const QFontMetrics metrics(w->font());
+            for (QChar c : spec.caption)
+                QVERIFY2(metrics.inFont(c), qPrintable(spec.name + " lacks " + QString(c)));
+            if (spec.kind == Kind::CommandButton) {
+                QVERIFY2(metrics.horizontalAdvance(spec.caption) + 8 <= w->width(), qPrintable(spec.name));
+                continue;
+            }
+            auto* label = static_cast<Label*>(w);
+            if (label->autoSize()) {
+                QCOMPARE(w->height(), label->sizeHint().height());
+                QVERIFY(metrics.horizontalAdvance(spec.caption) <= w->width());
+                continue;
+            }
+            // No word is wider than the label, and the wrapped lines fit its height.
+            for (const QString& word : spec.caption.split(' '))
+                QVERIFY2(metrics.horizontalAdvance(word) <= w->width(), qPrintable(spec.name + ": " + word));
+            QVERIFY2(label->heightForWidth(w->width()) <= w->height(), qPrintable(spec.name));
+        }
+        // The two-part minute labels wrap into their box too.
+        auto& time = get<Label>("Labeltime", 0);
+        for (const char* caption : {"+3h +15min", "-4h -15min", "+2h +55min", "-15min"}) {
+            time.setCaption(caption);
+            QVERIFY2(time.heightForWidth(time.widget()->width()) <= time.widget()->height(), caption);
+            for (const QString& word : QString(caption).split(' '))
+                QVERIFY2(QFontMetrics(time.font()).horizontalAdvance(word) <= time.widget()->width(), caption);
+        }
+    }
+
+    void combosOfferFixedLists() {
+        auto& zone = get<ComboBox>("ComboZW");
+        int picks = 0;
+        zone.onClick = [&] { ++picks; };
+        QCOMPARE(zone.count(), 33);
+        QCOMPARE(zone.currentText(), QString("GMT +02:00"));
+        zone.setFocus();
+        QTest::keyClicks(zone.lineEdit(), "x");
+        QCOMPARE(picks, 0);
+        QTest::keyClick(zone.lineEdit(), Qt::Key_Return);
+        QCOMPARE(zone.count(), 33); // typed text never becomes an item
+        emit zone.activated(3);
+        QCOMPARE(picks, 1);
+    }
+
+    void optionButtonsClearEachOther() {
+        auto& east = get<OptionButton>("OptionEast");
+        auto& west = get<OptionButton>("OptionWest");
+        QVERIFY(east.isChecked());
+        west.click();
+        QVERIFY(west.isChecked() && !east.isChecked());
+        west.click();
+        QVERIFY(west.isChecked());
+        east.click();
+        QVERIFY(east.isChecked() && !west.isChecked());
+    }
+
+    void hidingAContainerHidesWhatItHolds() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        auto& diagram = get<PictureBox>("PictureDiagram");
+        auto& january = get<PictureBox>("PictureM1");
+        QVERIFY(january.isVisible());
+        diagram.hide();
+        QVERIFY(!january.isVisible());
+        QVERIFY(!january.isHidden());
+        diagram.show();
+        QVERIFY(january.isVisible());
+    }
+
+    void picturesReplayWhatWasDrawn() {
+        auto& picture = get<PictureBox>("PictureM2"); // 50 x 335 pixels, scale 750 x 5025
+        picture.DrawWidth(1);
+        picture.Line(0, 5025, 750, 5025, qRgb(255, 0, 0)); // the bottom edge
+        picture.Line(750, 0, 750, 5025, qRgb(0, 0, 255));  // the right edge
+        picture.Line(-1e300, 2500, 1e300, 2500, qRgb(0, 0, 0));
+        picture.Circle(1e300, 1e300, 15, qRgb(0, 0, 0));
+        picture.Circle(std::numeric_limits<double>::quiet_NaN(), 0, 15, qRgb(0, 0, 0));
+        QCOMPARE(picture.operations().size(), std::size_t(5));
+        const QImage image = picture.grab().toImage();
+        QCOMPARE(image.size(), QSize(50, 335));
+        QCOMPARE(image.pixelColor(25, 334), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(49, 100), QColor(0, 0, 255));
+        const int middle = qRound(2500 * 334 / 5025.0);
+        for (int x = 0; x < 50; ++x) {
+            QCOMPARE(image.pixelColor(x, middle), QColor(0, 0, 0));
+            if (x < 49) QCOMPARE(image.pixelColor(x, middle + 1), QColor(192, 255, 192));
+        }
+        QCOMPARE(image.pixelColor(25, 20), QColor(192, 255, 192));
+        picture.Cls();
+        QVERIFY(picture.operations().empty());
+        QCOMPARE(picture.grab().toImage().pixelColor(25, 334), QColor(192, 255, 192));
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "tst_ui.moc"

@@ -1,0 +1,272 @@
+// The diagram scale, the month pictures through the operations they record, and the captions of
+// the table of values.
+
+#include "ui/contents.h"
+#include "ui/fonts.h"
+#include "views/diagram.h"
+#include "views/table.h"
+
+#include <QApplication>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+using namespace views;
+using ui::DrawOp;
+
+namespace {
+
+WindowState StateFor(const LocationTexts& texts) {
+    WindowState state;
+    SetUpDiagram(texts, 837, 5020, state);
+    return state;
+}
+
+const LocationTexts Startup{"23", "31", "43", true, "GMT +02:00"};
+const JanuaryGeometry January{837, 5020, 240};
+
+std::vector<DrawOp> Circles(const std::vector<DrawOp>& ops) {
+    std::vector<DrawOp> circles;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Circle) circles.push_back(op);
+    return circles;
+}
+
+std::vector<DrawOp> Lines(const std::vector<DrawOp>& ops) {
+    std::vector<DrawOp> lines;
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Line) lines.push_back(op);
+    return lines;
+}
+
+} // namespace
+
+class TestViews : public QObject {
+    Q_OBJECT
+
+    ui::Form form;
+    std::unique_ptr<ui::Controls> controls;
+    std::array<ui::Label*, TimeLabelCount> labels{};
+    ui::PictureBox& picture(int month) {
+        return controls->get<ui::PictureBox>(QStringLiteral("PictureM%1").arg(month));
+    }
+
+private slots:
+    void initTestCase() {
+        ui::InstallFontSubstitution();
+        controls = std::make_unique<ui::Controls>(form);
+        for (int i = 0; i < TimeLabelCount; ++i)
+            labels[static_cast<std::size_t>(i)] = &controls->get<ui::Label>("Labeltime", i);
+    }
+
+    void topMinuteIsNeverAMultipleOfFive_data() {
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<double>("peak");
+        QTest::addColumn<double>("top");
+        QTest::newRow("start-up") << "23" << "31" << "GMT +02:00" << 40.158 << 42.0;
+        QTest::newRow("0 GMT") << "0" << "0" << "GMT" << 14.273 << 16.0;
+        QTest::newRow("25 25 rounds up to 33") << "25" << "25" << "GMT +02:00" << 32.606 << 34.0;
+        QTest::newRow("0 at +02:00") << "0" << "0" << "GMT +02:00" << 134.273 << 136.0;
+        QTest::newRow("0 at -01:00") << "0" << "0" << "GMT -01:00" << -45.727 << -44.0;
+        QTest::newRow("15 18 at GMT") << "15" << "18" << "GMT" << -46.927 << -46.0;
+    }
+    void topMinuteIsNeverAMultipleOfFive() {
+        QFETCH(QString, degrees);
+        QFETCH(QString, minutes);
+        QFETCH(QString, zone);
+        QFETCH(double, peak);
+        QFETCH(double, top);
+        const bool startup = degrees == "23";
+        const WindowState state = StateFor(
+            {degrees.toStdString(), minutes.toStdString(), startup ? "43" : "0", true, zone.toStdString()});
+        const double c = model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian);
+        QVERIFY2(std::fabs(c - peak) < 0.0005, qPrintable(QString::number(c, 'f', 4)));
+        QCOMPARE(state.TopMinute, top);
+        QCOMPARE(state.DayWidth, 27.0f);
+        QCOMPARE(state.MinuteHeight, 5020.0f / 35.0f);
+    }
+
+    void topMinuteHalfwayAndEverywhere() {
+        QCOMPARE(TopMinuteFor(39.5), 42.0);
+        QCOMPARE(TopMinuteFor(-39.5), -37.0);
+        QCOMPARE(TopMinuteFor(-0.5), 2.0);
+        for (double c = -3000; c <= 3000; c += 0.125) {
+            const double top = TopMinuteFor(c);
+            QVERIFY2(std::fmod(top, 5.0) != 0.0, qPrintable(QString::number(c)));
+            const double rounded = std::floor(c + 0.5);
+            QVERIFY(top - rounded == 1.0 || top - rounded == 2.0);
+        }
+    }
+
+    void roundsHalvesToEven_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+        QTest::newRow("0.5") << 0.5 << 0.0;
+        QTest::newRow("1.5") << 1.5 << 2.0;
+        QTest::newRow("2.5") << 2.5 << 2.0;
+        QTest::newRow("-0.5") << -0.5 << 0.0;
+        QTest::newRow("-1.5") << -1.5 << -2.0;
+        QTest::newRow("-2.5") << -2.5 << -2.0;
+        QTest::newRow("1828.41") << 1828.41 << 1828.0;
+        QTest::newRow("419.6") << 419.6 << 420.0;
+        QTest::newRow("just below half") << 2.4999999 << 2.0;
+        QTest::newRow("huge") << 1e300 << 1e300;
+    }
+    void roundsHalvesToEven() {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(RoundHalfEven(value), rounded);
+    }
+
+    void januaryDrawsItsBorderGridDotsAndLabels() {
+        const WindowState state = StateFor(Startup);
+        PaintMonth(1, picture(1), January, state, &labels);
+        const auto& ops = picture(1).operations();
+        const QRgb lineColour = qRgb(160, 160, 255);
+        QCOMPARE(ops[0], (DrawOp{DrawOp::Kind::Line, 0, 0, 0, 5020, 0, lineColour, 2}));
+        QCOMPARE(ops[1], (DrawOp{DrawOp::Kind::Line, 256.5, 0, 256.5, 5020, 0, lineColour, 1}));
+        QCOMPARE(ops[2], (DrawOp{DrawOp::Kind::Line, 526.5, 0, 526.5, 5020, 0, lineColour, 1}));
+        const auto lines = Lines(ops);
+        QCOMPARE(lines.size(), std::size_t(3 + 36));
+        for (int r = 1; r <= 36; ++r) {
+            const DrawOp& row = lines[static_cast<std::size_t>(2 + r)];
+            const int width = (r - 3) % 5 == 0 ? 2 : 1; // rows 3, 8, ... 33 stand for 40, 35, ... 10
+            QCOMPARE(row, (DrawOp{DrawOp::Kind::Line, 0, 143.0 * (r - 1), 837, 143.0 * (r - 1), 0,
+                                  qRgb(255, 0, 0), width}));
+        }
+        const auto circles = Circles(ops);
+        QCOMPARE(circles.size(), std::size_t(31 * 15));
+        for (std::size_t i = 0; i < circles.size(); ++i) {
+            QCOMPARE(circles[i].radius, double(i % 15 + 1));
+            QCOMPARE(circles[i].width, 1);
+            QCOMPARE(circles[i].colour, qRgb(0, 0, 0));
+        }
+        QCOMPARE(circles.front().x1, 13.5);
+        QCOMPARE(circles.front().y1, 1828.0);
+        QCOMPARE(circles.back().x1, 823.5);
+        QCOMPARE(circles.back().y1, 420.0);
+        const QStringList expected{"+40min", "+35min", "+30min", "+25min", "+20min", "+15min", "+10min"};
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(labels[static_cast<std::size_t>(i)]->text(), expected[i]);
+            QCOMPARE(labels[static_cast<std::size_t>(i)]->Top(), float(240 + 286 + 715 * i - 570 / 4.0));
+        }
+    }
+
+    void everyMonthDrawsItsOwnDays_data() {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<double>("dayLine");
+        QTest::addColumn<QRgb>("lineColour");
+        const QRgb lavender = qRgb(160, 160, 255), green = qRgb(153, 223, 142);
+        QTest::newRow("February") << 2 << 28 << 256.5 << green;
+        QTest::newRow("March") << 3 << 31 << 270.0 << lavender;
+        QTest::newRow("April") << 4 << 30 << 270.0 << green;
+        QTest::newRow("June") << 6 << 30 << 270.0 << green;
+        QTest::newRow("September") << 9 << 30 << 270.0 << lavender;
+        QTest::newRow("November") << 11 << 30 << 270.0 << lavender;
+        QTest::newRow("December") << 12 << 31 << 270.0 << green;
+    }
+    void everyMonthDrawsItsOwnDays() {
+        QFETCH(int, month);
+        QFETCH(int, days);
+        QFETCH(double, dayLine);
+        QFETCH(QRgb, lineColour);
+        const WindowState state = StateFor(Startup);
+        for (ui::Label* label : labels) label->setCaption("untouched");
+        PaintMonth(month, picture(month), January, state, nullptr);
+        const auto& ops = picture(month).operations();
+        QCOMPARE(ops[0].colour, lineColour);
+        QCOMPARE(ops[1].x1, dayLine);
+        QCOMPARE(ops[2].x1, dayLine + 270.0);
+        // The grid rows run to January's width, past a narrower picture's edge.
+        QCOMPARE(Lines(ops).back().x2, 837.0);
+        const auto circles = Circles(ops);
+        QCOMPARE(circles.size(), std::size_t(days * 15));
+        const int first = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
+        for (int d = 0; d < days; ++d) {
+            const DrawOp& dot = circles[static_cast<std::size_t>(d * 15)];
+            QCOMPARE(dot.x1, 27.0 * d + 13.5);
+            const double c = model::CorrectionMinutes(first + d, state.Longitude, state.ZoneMeridian);
+            QVERIFY(std::fabs(dot.y1 - (state.TopMinute - c) * state.MinuteHeight) <= 0.5);
+        }
+        for (ui::Label* label : labels) QCOMPARE(label->text(), QString("untouched"));
+        // Drawn again alone, the picture holds the same.
+        const auto before = ops;
+        PaintMonth(month, picture(month), January, state, nullptr);
+        QCOMPARE(picture(month).operations(), before);
+    }
+
+    void hugeValuesDrawWithoutHarm_data() {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("longitude");
+        QTest::newRow("1e300 degrees") << 0.0 << 1e300;
+        QTest::newRow("huge top") << 1e20 << 0.0;
+        QTest::newRow("largest top") << std::numeric_limits<double>::max() << 0.0;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0.0;
+        QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << 0.0;
+    }
+    void hugeValuesDrawWithoutHarm() {
+        QFETCH(double, top);
+        QFETCH(double, longitude);
+        WindowState state = StateFor(Startup);
+        state.Longitude = longitude;
+        if (top != 0.0) state.TopMinute = top;
+        for (int month = 1; month <= 12; ++month)
+            PaintMonth(month, picture(month), January, state, month == 1 ? &labels : nullptr);
+        QCOMPARE(Circles(picture(1).operations()).size(), std::size_t(31 * 15));
+        for (ui::Label* label : labels) QVERIFY(!label->text().isEmpty());
+        // Painting clips or skips what lies outside; it must end.
+        const QPixmap shot = controls->get<ui::PictureBox>("PictureDiagram").grab();
+        QVERIFY(!shot.isNull());
+    }
+
+    void correctionCaptions_data() {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<bool>("hours");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("zero") << 0.0 << false << "+00 min  +00 sec";
+        QTest::newRow("minus zero") << -0.0 << false << "+00 min  +00 sec";
+        QTest::newRow("a quarter second behind") << -0.25 << false << "-00 min  -00 sec";
+        QTest::newRow("-30.2") << -30.2 << false << "-00 min  -30 sec";
+        QTest::newRow("cut, not rounded") << 599.99 << false << "+09 min  +59 sec";
+        QTest::newRow("1755.13") << 1755.13 << false << "+29 min  +15 sec";
+        QTest::newRow("-981.82") << -981.82 << false << "-16 min  -21 sec";
+        QTest::newRow("-3599.5 with hours") << -3599.5 << true << "-00 h  -59 min  -59 sec";
+        QTest::newRow("8000.78 with hours") << 8000.78 << true << "+02 h  +13 min  +20 sec";
+        QTest::newRow("-6399.22 with hours") << -6399.22 << true << "-01 h  -46 min  -39 sec";
+        QTest::newRow("no leading zero from 10") << 89018.18 << true << "+24 h  +43 min  +38 sec";
+        QTest::newRow("hours left out") << 3725.0 << false << "+02 min  +05 sec";
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << true << "+inf h  +00 min  +00 sec";
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << "+00 min  +00 sec";
+    }
+    void correctionCaptions() {
+        QFETCH(double, seconds);
+        QFETCH(bool, hours);
+        QFETCH(QString, caption);
+        const CorrectionCaption text(seconds, hours);
+        QCOMPARE(QString::fromLatin1(text.text().data(), qsizetype(text.text().size())), caption);
+    }
+
+    void hugeCaptionsAreWholeNumbers() {
+        const CorrectionCaption text(-1e300, true);
+        const QString caption = QString::fromLatin1(text.text().data(), qsizetype(text.text().size()));
+        QVERIFY(caption.startsWith("-"));
+        QVERIFY(caption.endsWith(" h  -00 min  -00 sec"));
+        const QString hours = caption.section(' ', 0, 0);
+        QVERIFY(hours.size() > 290);
+        for (QChar c : hours.mid(1)) QVERIFY(c.isDigit());
+    }
+
+    void monthsAreFoundByTheirWholeName() {
+        for (int m = 0; m < 12; ++m) QCOMPARE(MonthOf(model::MonthNames[static_cast<std::size_t>(m)]), m);
+        QCOMPARE(MonthOf("ιανουάριος"), -1);
+        QCOMPARE(MonthOf("Ιανουάριος "), -1);
+        QCOMPARE(MonthOf("Ιανουαριος"), -1);
+        QCOMPARE(MonthOf(""), -1);
+    }
+};
+
+QTEST_MAIN(TestViews)
+#include "tst_views.moc"
