@@ -2,6 +2,7 @@
 
 #include "input/number.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -55,6 +56,10 @@ void ZeroPass(TextField& field) {
 
 bool OutOfRange(double value, double top) { return value < 0.0 || value > top; }
 
+// The largest longitude or zone meridian, in degrees, whose difference times 240 seconds a degree
+// stays finite.
+constexpr double LargestMeridian = std::numeric_limits<double>::max() / 480.0;
+
 } // namespace
 
 void NormaliseFields(TextField& degrees, TextField& minutes, TextField& seconds) {
@@ -107,7 +112,10 @@ Longitude ReadLongitude(std::string_view degreesText, std::string_view minutesTe
     result.Minutes = ReadNumber(minutesText);
     result.Seconds = ReadNumber(secondsText);
     result.East = east;
-    const double sum = result.Degrees + result.Minutes / 60.0 + result.Seconds / 3600.0;
+    double sum = result.Degrees + result.Minutes / 60.0 + result.Seconds / 3600.0;
+    // Texts that fail the checks can still be read by the views. Holding the sum within the same
+    // bound as a zone meridian keeps every correction computed from it finite.
+    sum = std::clamp(sum, -LargestMeridian, LargestMeridian);
     result.Longitude = east ? sum : -sum;
     return result;
 }
@@ -126,10 +134,9 @@ TimeZone ReadTimeZone(std::string_view text) {
     const double offset = zone.ZoneNegative ? zone.ZoneHours - zone.ZoneMinutes / 60.0
                                             : zone.ZoneHours + zone.ZoneMinutes / 60.0;
     zone.ZoneMeridian = offset * 15.0;
-    // Only a typed text can get here. An offset whose longitude term (240 s a degree, added to
-    // a longitude of at most 180 degrees) would overflow is read as zone 0.
-    constexpr double Largest = std::numeric_limits<double>::max() / 480.0;
-    if (!(std::fabs(zone.ZoneMeridian) <= Largest)) zone.ZoneMeridian = 0.0;
+    // Only a typed text can get here. An offset whose longitude term would overflow is read as
+    // zone 0.
+    if (!(std::fabs(zone.ZoneMeridian) <= LargestMeridian)) zone.ZoneMeridian = 0.0;
     return zone;
 }
 

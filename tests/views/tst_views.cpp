@@ -222,6 +222,25 @@ private slots:
         QVERIFY(!shot.isNull());
     }
 
+    void uncheckedTextsGiveFiniteCorrections_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("east");
+        QTest::newRow("overflowing longitude") << QStringList{"1e400", "1e400", "1e400", "GMT +13:00"} << true;
+        QTest::newRow("overflowing West") << QStringList{"1e308", "1e308", "1e308", "GMT -12:00"} << false;
+        QTest::newRow("huge zone too") << QStringList{"-1e999", "0", "0", "GMT +1e305"} << true;
+    }
+    void uncheckedTextsGiveFiniteCorrections() {
+        QFETCH(QStringList, texts);
+        QFETCH(bool, east);
+        WindowState state;
+        SetUpDiagram({texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), east,
+                      texts[3].toStdString()},
+                     837, 5020, state);
+        QVERIFY(std::isfinite(state.TopMinute));
+        for (int day = 1; day <= 365; ++day)
+            QVERIFY(std::isfinite(model::CorrectionSeconds(day, state.Longitude, state.ZoneMeridian)));
+    }
+
     void correctionCaptions_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<bool>("hours");
