@@ -19,13 +19,17 @@ const std::array<std::string_view, 33> ZoneItems{
 
 namespace {
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    std::size_t at = 0;
-    while ((at = text.find(from, at)) != std::string::npos) {
-        text.replace(at, from.size(), to);
-        at += to.size();
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    std::string result;
+    result.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(from, start)) != std::string_view::npos;
+         start = at + from.size()) {
+        result.append(text.substr(start, at - start));
+        result.append(to);
     }
-    return text;
+    result.append(text.substr(start));
+    return result;
 }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
@@ -127,7 +131,7 @@ TimeZone ReadTimeZone(std::string_view text) {
 
     const std::size_t minutesAt = CharacterOffset(text, 7); // the 8th character
     if (minutesAt != std::string_view::npos)
-        zone.ZoneMinutes = ReadNumber(ReplaceAll(std::string(text.substr(minutesAt)), ":", " "));
+        zone.ZoneMinutes = ReadNumber(ReplaceAll(text.substr(minutesAt), ":", " "));
 
     zone.ZoneHours = ReadNumber(ReplaceAll(ReplaceAll(zone.ZoneText, "GMT", " "), "ZP", " "));
 
