@@ -1,0 +1,266 @@
+#pragma once
+// What must hold of the window after any user action, written once for the libFuzzer target of
+// the window and for the random-use test. Every check returns what is wrong, or an empty text.
+
+#include "app/formstart.h"
+#include "input/location.h"
+#include "input/number.h"
+#include "model/correction.h"
+#include "ui/contents.h"
+#include "views/table.h"
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace check {
+
+inline const QColor Green(0, 128, 0);
+inline const QColor Red(255, 0, 0);
+inline const QColor Blue(0, 0, 255);
+
+enum class Shown { Diagram, Table, Reminder };
+
+template <class T> T& Control(const app::FormStart& form, const QString& name, int index = -1) {
+    ui::Placement* found = form.controls().find(ui::ControlName(name, index));
+    if (!found) qFatal("no control %s", qPrintable(ui::ControlName(name, index)));
+    return *dynamic_cast<T*>(found);
+}
+
+inline std::array<ui::TextBox*, 3> Fields(const app::FormStart& form) {
+    return {&Control<ui::TextBox>(form, "TextMLo"), &Control<ui::TextBox>(form, "TextPLo"),
+            &Control<ui::TextBox>(form, "TextDLo")};
+}
+
+inline std::array<std::string, 3> FieldTexts(const app::FormStart& form) {
+    const auto fields = Fields(form);
+    return {fields[0]->text().toStdString(), fields[1]->text().toStdString(),
+            fields[2]->text().toStdString()};
+}
+
+inline std::array<QColor, 3> FieldColours(const app::FormStart& form) {
+    const auto fields = Fields(form);
+    return {fields[0]->foreColor(), fields[1]->foreColor(), fields[2]->foreColor()};
+}
+
+inline bool OnShow(const app::FormStart& form, const QString& name, int index = -1) {
+    return !Control<ui::Placement>(form, name, index).widget()->isHidden();
+}
+
+inline const char* const FrameNames[] = {"FrameErrorM", "FrameErrorP", "FrameErrorD",
+                                         "FrameErrorLo"};
+
+inline QString FrameOf(input::ReminderFrame frame) {
+    switch (frame) {
+    case input::ReminderFrame::Degrees: return "FrameErrorM";
+    case input::ReminderFrame::Minutes: return "FrameErrorP";
+    case input::ReminderFrame::Seconds: return "FrameErrorD";
+    case input::ReminderFrame::Longitude: return "FrameErrorLo";
+    case input::ReminderFrame::None: break;
+    }
+    return {};
+}
+
+inline QStringList FramesOnShow(const app::FormStart& form) {
+    QStringList frames;
+    for (const char* name : FrameNames)
+        if (OnShow(form, name)) frames << name;
+    return frames;
+}
+
+// Exactly one of the three states, and at most one frame of the reminder panel.
+inline std::optional<Shown> State(const app::FormStart& form, QString& fault) {
+    const bool diagram = OnShow(form, "PictureDiagram");
+    const bool table = OnShow(form, "PictureMatrix");
+    const bool reminder = OnShow(form, "PictureError");
+    if (diagram + table + reminder != 1) {
+        fault = QString("%1 of the three states on show (diagram %2, table %3, reminder %4)")
+                    .arg(diagram + table + reminder)
+                    .arg(diagram)
+                    .arg(table)
+                    .arg(reminder);
+        return std::nullopt;
+    }
+    return diagram ? Shown::Diagram : table ? Shown::Table : Shown::Reminder;
+}
+
+// The designed caption of every label, by object name.
+inline const QHash<QString, QString>& DesignedCaptions() {
+    static const QHash<QString, QString> captions = [] {
+        QHash<QString, QString> all;
+        for (const ui::ControlSpec& spec : ui::WindowContents())
+            if (spec.kind == ui::Kind::Label) all.insert(ui::ControlName(spec.name, spec.index), spec.caption);
+        return all;
+    }();
+    return captions;
+}
+
+// The value of a minute label as FormatMinuteLabel writes it, or nothing when the text is not
+// one it can write.
+inline std::optional<double> MinuteLabelValue(const QString& caption) {
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(R"(([+-])(\d+)h (?:\1(\d{1,2})min)?|([+-]?)(\d+)min)"));
+    const QRegularExpressionMatch match = form.match(caption);
+    if (!match.hasMatch()) return std::nullopt;
+    if (match.capturedLength(2) > 0) {
+        const double hours = match.captured(2).toDouble();
+        const double rest = match.capturedLength(3) > 0 ? match.captured(3).toDouble() : 0.0;
+        if (hours == 0.0 || (match.capturedLength(3) > 0 && (rest == 0.0 || rest >= 60.0)))
+            return std::nullopt;
+        if (match.captured(3).startsWith('0')) return std::nullopt;
+        const double value = hours * 60.0 + rest;
+        return match.captured(1) == "-" ? -value : value;
+    }
+    const double minutes = match.captured(5).toDouble();
+    if (minutes >= 60.0 || (match.captured(5).size() > 1 && match.captured(5).startsWith('0')))
+        return std::nullopt;
+    if ((minutes == 0.0) != match.captured(4).isEmpty()) return std::nullopt; // "0min" alone
+    return match.captured(4) == "-" ? -minutes : minutes;
+}
+
+// A table value as CorrectionCaption writes it: every part carries the one sign, minutes and
+// seconds are two digits below 60, hours (when shown) two digits or more.
+inline bool IsTableCaption(const QString& caption, bool hours) {
+    static const QRegularExpression withHours(QRegularExpression::anchoredPattern(
+        R"(([+-])(?:0\d|[1-9]\d+) h  \1[0-5]\d min  \1[0-5]\d sec)"));
+    static const QRegularExpression withoutHours(
+        QRegularExpression::anchoredPattern(R"(([+-])[0-5]\d min  \1[0-5]\d sec)"));
+    return (hours ? withHours : withoutHours).match(caption).hasMatch();
+}
+
+// Invariants that hold after every action, whatever came before.
+inline QString Faults(const app::FormStart& form) {
+    QString fault;
+    const std::optional<Shown> shown = State(form, fault);
+    if (!shown) return fault;
+    const QStringList frames = FramesOnShow(form);
+    if (frames.size() > 1) return "more than one frame on show: " + frames.join(", ");
+    if (*shown == Shown::Reminder && frames.size() != 1)
+        return "the reminder panel is on show without a frame";
+
+    const views::WindowState& state = form.state();
+    if (state.MonthLength < 28 || state.MonthLength > 31)
+        return QString("MonthLength is %1").arg(state.MonthLength);
+
+    if (*shown == Shown::Table) {
+        for (int i = 0; i < views::TableRows; ++i) {
+            const bool wanted = i < state.MonthLength;
+            for (const char* name : {"LabelMonth", "LabelValT"})
+                if (OnShow(form, name, i) != wanted)
+                    return QString("%1(%2) is %3 with MonthLength %4")
+                        .arg(name)
+                        .arg(i)
+                        .arg(wanted ? "hidden" : "on show")
+                        .arg(state.MonthLength);
+            const QString value = Control<ui::Label>(form, "LabelValT", i).caption();
+            if (wanted && !IsTableCaption(value, state.ShowHours))
+                return QString("LabelValT(%1) reads \"%2\"").arg(i).arg(value);
+        }
+    }
+
+    // Every caption is its designed one or one the program writes there.
+    const QHash<QString, QString>& designed = DesignedCaptions();
+    std::array<std::optional<double>, views::TimeLabelCount> minutes;
+    for (auto it = designed.begin(); it != designed.end(); ++it) {
+        const QString caption = Control<ui::Label>(form, it.key()).caption();
+        if (caption == it.value()) continue;
+        const QString& name = it.key();
+        if (name.startsWith("LabelMonth(")) {
+            const int i = name.mid(11).chopped(1).toInt();
+            if (caption == QString::number(i + 1)) continue;
+        } else if (name.startsWith("LabelValT(")) {
+            if (IsTableCaption(caption, true) || IsTableCaption(caption, false)) continue;
+            // Unchecked texts (the reminder is shown) can make a hidden value of any size.
+            if (*shown != Shown::Table && caption.endsWith(" sec")) continue;
+        } else if (name.startsWith("Labeltime(")) {
+            const int i = name.mid(10).chopped(1).toInt();
+            minutes[static_cast<std::size_t>(i)] = MinuteLabelValue(caption);
+            if (minutes[static_cast<std::size_t>(i)]) continue;
+        }
+        return QString("%1 reads \"%2\"").arg(name, caption);
+    }
+
+    if (*shown != Shown::Reminder) {
+        // Values stored by a refresh whose checks passed.
+        if (!(std::fabs(state.Longitude) <= 180.0))
+            return QString("Longitude %1 on show").arg(state.Longitude);
+        if (!std::isfinite(state.ZoneMeridian) || !std::isfinite(state.TopMinute))
+            return QString("ZoneMeridian %1, TopMinute %2 on show")
+                .arg(state.ZoneMeridian)
+                .arg(state.TopMinute);
+        if (std::fmod(state.TopMinute, 5.0) == 0.0 && std::fabs(state.TopMinute) < 0x1p52)
+            return QString("TopMinute %1 is a multiple of 5").arg(state.TopMinute);
+    }
+    if (*shown == Shown::Diagram && std::fabs(state.TopMinute) < 0x1p50) {
+        // The seven labels are the seven multiples of 5 of the grid, from the top down.
+        for (int i = 0; i < views::TimeLabelCount; ++i) {
+            const QString caption = Control<ui::Label>(form, "Labeltime", i).caption();
+            const std::optional<double> value = MinuteLabelValue(caption);
+            const double top = state.TopMinute;
+            const double wanted = 5.0 * std::floor(top / 5.0) - 5.0 * i;
+            if (!value || *value != wanted)
+                return QString("Labeltime(%1) reads \"%2\" under TopMinute %3")
+                    .arg(i)
+                    .arg(caption)
+                    .arg(top);
+        }
+    }
+    return {};
+}
+
+// What a refresh must have left, given the colours the fields had just before it and whether
+// its normalisation changed each text. `before` and `changed` may be left out (no check of the
+// kept colours).
+inline QString RefreshFaults(const app::FormStart& form,
+                             const std::optional<std::array<QColor, 3>>& before = std::nullopt,
+                             const std::array<bool, 3>& changed = {}) {
+    if (QString fault = Faults(form); !fault.isEmpty()) return fault;
+    QString fault;
+    const Shown shown = *State(form, fault);
+    const auto texts = FieldTexts(form);
+    const input::ValidationFailure failure = input::CheckFields(texts[0], texts[1], texts[2]);
+    const input::FailureDisplay display = input::DisplayOf(failure);
+    const auto colours = FieldColours(form);
+    if (failure == input::ValidationFailure::None) {
+        const Shown wanted = form.state().ViewMode == 0 ? Shown::Diagram : Shown::Table;
+        if (shown != wanted) return "the checks pass but the view of ViewMode is not on show";
+        for (int i = 0; i < 3; ++i)
+            if (colours[static_cast<std::size_t>(i)] != Green)
+                return QString("field %1 is %2 after passing checks")
+                    .arg(i)
+                    .arg(colours[static_cast<std::size_t>(i)].name());
+        // A passing field is whole and in range; its padding is final.
+        for (const std::string& text : texts) {
+            const double value = input::ReadNumber(text);
+            if (!input::IsWhole(value) || value < 0 || value > 180)
+                return QString("passing field \"%1\"").arg(QString::fromStdString(text));
+        }
+        return {};
+    }
+    if (shown != Shown::Reminder) return "a check fails but the reminder is not on show";
+    if (FramesOnShow(form) != QStringList{FrameOf(display.frame)})
+        return QString("frame %1 on show for frame %2")
+            .arg(FramesOnShow(form).join(','), FrameOf(display.frame));
+    for (std::size_t i = 0; i < 3; ++i) {
+        QColor wanted;
+        switch (display.marks[i]) {
+        case input::FieldMark::Red: wanted = Red; break;
+        case input::FieldMark::Blue: wanted = Blue; break;
+        case input::FieldMark::Keep:
+            if (!before) continue;
+            wanted = changed[i] ? Green : (*before)[i];
+            break;
+        }
+        if (colours[i] != wanted)
+            return QString("field %1 is %2, not %3 after failure %4")
+                .arg(i)
+                .arg(colours[i].name(), wanted.name())
+                .arg(static_cast<int>(failure));
+    }
+    return {};
+}
+
+} // namespace check
