@@ -72,7 +72,13 @@ FormStart::FormStart()
     ComboMonth.onClick = [this] { ComboMonth_Click(); };
     CommandDiagram.onClick = [this] { CommandDiagram_Click(); };
     CommandMatrix.onClick = [this] { CommandMatrix_Click(); };
-    PictureError.onResize = [this] { PictureError_Resize(); };
+    // The toolkit also tells a hidden panel of the sizes it was given while hidden, when it is
+    // rendered (grab, render) or shown. Only a panel on show answers: a hidden one is one the
+    // last refresh put away, and laying it out would show it over the view (a refresh that
+    // fails shows the panel itself, and is told of its size then).
+    PictureError.onResize = [this] {
+        if (!PictureError.isHidden()) PictureError_Resize();
+    };
     onResize = [this] { Form_Resize(); };
 
     Form_Load();

@@ -102,6 +102,10 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
     setCompleter(nullptr);
     setMaxVisibleItems(8);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // When the editing of its text finishes (Return, or the focus leaving) with a text that
+    // names another item, QComboBox makes that item current and reports it as activated, as if
+    // it had been picked. Typing is no pick: cut that link, so activated means a pick only.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, [this] {
         if (onClick) onClick();
     });
