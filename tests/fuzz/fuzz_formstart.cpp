@@ -6,7 +6,7 @@
 // included. Flags, any order: W the place is West; T the table button, else the diagram button;
 // Z the refresh comes from a pick in the zone list, M from a pick in the month list, R from a
 // resize notification (after the button); P render the window; U the texts are UTF-16 (so lone
-// surrogates occur), else UTF-8.
+// surrogates occur), else UTF-8; F a new window, just started, for this input.
 //
 // After the refresh the invariants of window_check.h hold, the fields keep or change colour as
 // the last check says, and running the fourteen paint handlers again draws the same.
@@ -96,10 +96,10 @@ bool Same(const std::vector<std::vector<ui::DrawOp>>& a,
 // EXISOSI_FUZZ_FRESH_WINDOW=1 makes a new window for each input instead, to replay a finding
 // with no history at all.
 // The window outlives the run (it is never destroyed at exit, after Qt's own globals).
-app::FormStart& Window() {
+app::FormStart& Window(bool fresh) {
     static app::FormStart* window = nullptr;
-    static const bool fresh = qEnvironmentVariableIntValue("EXISOSI_FUZZ_FRESH_WINDOW") != 0;
-    if (!window || fresh) {
+    static const bool always = qEnvironmentVariableIntValue("EXISOSI_FUZZ_FRESH_WINDOW") != 0;
+    if (!window || fresh || always) {
         delete window;
         window = new app::FormStart;
         window->show();
@@ -110,7 +110,7 @@ app::FormStart& Window() {
 }
 
 void Run(const Case& c) {
-    app::FormStart& form = Window();
+    app::FormStart& form = Window(c.flags.contains('F'));
     auto fields = check::Fields(form);
     for (std::size_t i = 0; i < 3; ++i) fields[i]->setText(c.texts[i]);
     check::Control<ui::ComboBox>(form, "ComboZW").setEditText(c.texts[3]);
