@@ -4,6 +4,7 @@
 #include "model/correction.h"
 #include "ui/fonts.h"
 
+#include <QAccessibleWidget>
 #include <algorithm>
 #include <array>
 
@@ -38,6 +39,12 @@ const QString Rule180 = QStringLiteral("Ο αριθμός πρέπει να εί
 const QString RuleLongitude = QStringLiteral("Δεν υπάρχει τόπος με Γεωγραφικό Μήκος μεγαλύτερο "
                                              "των 180 μοιρών Ανατολικά ή Δυτικά");
 const QString Tonos = QStringLiteral("\u0384");
+// Captions that also name a control that shows no caption of its own.
+const QString Diagram = QStringLiteral("Γράφημα");
+const QString Table = QStringLiteral("Πίνακας τιμών");
+const QString Correct = QStringLiteral("Παρακαλώ διορθώστε");
+const QString East = QStringLiteral("Ανατολικά");
+const QString West = QStringLiteral("Δυτικά");
 
 ControlSpec Row(QString name, Kind kind, QString container, TwipRect rect, QString caption,
                 Rgb fore, Rgb back, double points, bool bold, unsigned flags, int tab = -1) {
@@ -56,6 +63,13 @@ ControlSpec Row(QString name, Kind kind, QString container, TwipRect rect, QStri
     return spec;
 }
 
+// A row with the name (and description) assistive technology gives the control.
+ControlSpec Named(ControlSpec row, QString name, QString description = {}) {
+    row.accessibleName = std::move(name);
+    row.accessibleDescription = std::move(description);
+    return row;
+}
+
 void Append(std::vector<ControlSpec>& all, std::vector<ControlSpec> rows) {
     for (ControlSpec& row : rows) all.push_back(std::move(row));
 }
@@ -72,14 +86,17 @@ std::vector<ControlSpec> FormTable() {
     using K = Kind;
     const QString F = QStringLiteral("FormStart");
     return {
-        Row("PictureError", K::PictureBox, F, {8880, 2280, 2160, 3615}, {}, Default, LightYellow,
-            0, false, Hidden | Border, 47),
+        Named(Row("PictureError", K::PictureBox, F, {8880, 2280, 2160, 3615}, {}, Default,
+                  LightYellow, 0, false, Hidden | Border, 47),
+              Correct),
         Row("FrameLocGeoCo", K::Frame, F, {150, 150, 10950, 1935}, QStringLiteral("Επιλέξτε"),
             Blue, LightYellow, 12, false, 0),
-        Row("PictureMatrix", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default, LightYellow,
-            0, false, Hidden | Border, 58),
-        Row("PictureDiagram", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default,
-            LightYellow, 0, false, Border, 0),
+        Named(Row("PictureMatrix", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default,
+                  LightYellow, 0, false, Hidden | Border, 58),
+              Table),
+        Named(Row("PictureDiagram", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default,
+                  LightYellow, 0, false, Border, 0),
+              Diagram),
     };
 }
 
@@ -88,16 +105,21 @@ std::vector<ControlSpec> ReminderTable() {
     using K = Kind;
     const QString P = QStringLiteral("PictureError");
     return {
-        Row("FrameErrorD", K::Frame, P, {2520, 1440, 4935, 1575}, Remember, Green, LightYellow,
-            12, false, Hidden),
-        Row("FrameErrorLo", K::Frame, P, {1800, 1440, 4575, 1935}, Remember, Green, LightYellow,
-            12, false, Hidden),
-        Row("FrameErrorP", K::Frame, P, {1080, 1440, 4935, 1575}, Remember, Green, LightYellow,
-            12, false, Hidden),
-        Row("FrameErrorM", K::Frame, P, {240, 1440, 5175, 1575}, Remember, Green, LightYellow,
-            12, false, Hidden),
-        Row("LabelCor", K::Label, P, {1680, 480, 2895, 495},
-            QStringLiteral("Παρακαλώ διορθώστε"), Red, LightYellow, 12, false, AlignCenter),
+        // Each frame is announced with its rule as the description.
+        Named(Row("FrameErrorD", K::Frame, P, {2520, 1440, 4935, 1575}, Remember, Green,
+                  LightYellow, 12, false, Hidden | Alert),
+              Remember, Rule60),
+        Named(Row("FrameErrorLo", K::Frame, P, {1800, 1440, 4575, 1935}, Remember, Green,
+                  LightYellow, 12, false, Hidden | Alert),
+              Remember, RuleLongitude),
+        Named(Row("FrameErrorP", K::Frame, P, {1080, 1440, 4935, 1575}, Remember, Green,
+                  LightYellow, 12, false, Hidden | Alert),
+              Remember, Rule60),
+        Named(Row("FrameErrorM", K::Frame, P, {240, 1440, 5175, 1575}, Remember, Green,
+                  LightYellow, 12, false, Hidden | Alert),
+              Remember, Rule180),
+        Row("LabelCor", K::Label, P, {1680, 480, 2895, 495}, Correct, Red, LightYellow, 12, false,
+            AlignCenter),
         Row("Label10", K::Label, "FrameErrorD", {360, 360, 4095, 1095}, Rule60, Blue,
             LightYellow, 12, false, AlignCenter),
         Row("Label11", K::Label, "FrameErrorLo", {720, 360, 3255, 1335}, RuleLongitude, Blue,
@@ -114,32 +136,39 @@ std::vector<ControlSpec> LocationTable() {
     using K = Kind;
     const QString L = QStringLiteral("FrameLocGeoCo");
     std::vector<ControlSpec> rows{
-        Row("CommandMatrix", K::CommandButton, L, {8400, 1190, 1695, 375},
-            QStringLiteral("Πίνακας τιμών"), Default, Default, 11.25, true, 0, 91),
+        Row("CommandMatrix", K::CommandButton, L, {8400, 1190, 1695, 375}, Table, Default, Default,
+            11.25, true, 0, 91),
         Row("ComboZW", K::ComboBox, L, {3787, 1150, 1965, 435}, QStringLiteral("GMT +02:00"),
             Purple, Default, 11.25, true, 0, 57),
-        Row("CommandDiagram", K::CommandButton, L, {6840, 1190, 1215, 375},
-            QStringLiteral("Γράφημα"), Default, Default, 11.25, true, 0, 46),
-        Row("OptionWest", K::OptionButton, L, {8713, 500, 222, 345}, QStringLiteral("Option1"),
-            Default, LightYellow, 0, false, 0, 43),
-        Row("OptionEast", K::OptionButton, L, {6958, 500, 222, 345}, QStringLiteral("Option1"),
-            Default, LightYellow, 0, false, Selected, 42),
-        Row("TextMLo", K::TextBox, L, {3787, 450, 500, 435}, QStringLiteral("23"), Green, Default,
-            11.25, true, 0, 4),
-        Row("TextPLo", K::TextBox, L, {4650, 450, 400, 435}, QStringLiteral("31"), Green, Default,
-            11.25, true, 0, 3),
-        Row("TextDLo", K::TextBox, L, {5418, 450, 400, 435}, QStringLiteral("43"), Green, Default,
-            11.25, true, 0, 2),
+        Row("CommandDiagram", K::CommandButton, L, {6840, 1190, 1215, 375}, Diagram, Default,
+            Default, 11.25, true, 0, 46),
+        // The option buttons are too narrow to show their own caption: the words beside them
+        // name them.
+        Named(Row("OptionWest", K::OptionButton, L, {8713, 500, 222, 345},
+                  QStringLiteral("Option1"), Default, LightYellow, 0, false, 0, 43),
+              West),
+        Named(Row("OptionEast", K::OptionButton, L, {6958, 500, 222, 345},
+                  QStringLiteral("Option1"), Default, LightYellow, 0, false, Selected, 42),
+              East),
+        Named(Row("TextMLo", K::TextBox, L, {3787, 450, 500, 435}, QStringLiteral("23"), Green,
+                  Default, 11.25, true, 0, 4),
+              QStringLiteral("Μοίρες γεωγραφικού μήκους")),
+        Named(Row("TextPLo", K::TextBox, L, {4650, 450, 400, 435}, QStringLiteral("31"), Green,
+                  Default, 11.25, true, 0, 3),
+              QStringLiteral("Πρώτα λεπτά γεωγραφικού μήκους")),
+        Named(Row("TextDLo", K::TextBox, L, {5418, 450, 400, 435}, QStringLiteral("43"), Green,
+                  Default, 11.25, true, 0, 2),
+              QStringLiteral("Δεύτερα λεπτά γεωγραφικού μήκους")),
         Row("LabelZW", K::Label, L, {2295, 1200, 1305, 345}, QStringLiteral("Ζώνη ώρας:"), Purple,
             LightYellow, 12, false, AutoSize),
-        Row("Label1", K::Label, L, {8968, 480, 780, 345}, QStringLiteral("Δυτικά"), Green,
-            LightYellow, 12, false, AutoSize),
+        Row("Label1", K::Label, L, {8968, 480, 780, 345}, West, Green, LightYellow, 12, false,
+            AutoSize),
         Row("LabelLo", K::Label, L, {1443, 480, 2175, 345}, QStringLiteral("Γεωγραφικό Μήκος:"),
             Green, LightYellow, 12, false, AutoSize),
         Row("Label7", K::Label, L, {5868, 450, 180, 450}, Tonos, Green, Default, 15.75, true,
             AutoSize | Transparent),
-        Row("Label2", K::Label, L, {7213, 480, 1140, 345}, QStringLiteral("Ανατολικά"), Green,
-            LightYellow, 12, false, AutoSize),
+        Row("Label2", K::Label, L, {7213, 480, 1140, 345}, East, Green, LightYellow, 12, false,
+            AutoSize),
         Row("Label6", K::Label, L, {5788, 450, 180, 450}, Tonos, Green, Default, 15.75, true,
             AutoSize | Transparent),
         Row("Label8", K::Label, L, {5030, 450, 180, 450}, Tonos, Green, Default, 15.75, true,
@@ -224,11 +253,13 @@ std::vector<ControlSpec> DiagramTable() {
     using K = Kind;
     const QString D = QStringLiteral("PictureDiagram");
     std::vector<ControlSpec> rows;
+    const std::vector<QString> monthNames = Items(model::MonthNames);
     for (int month : {1, 3, 5, 7, 8, 10, 12, 2, 4, 6, 9, 11}) {
         const MonthPicture& m = MonthPictures[static_cast<std::size_t>(month - 1)];
         ControlSpec row = Row(QStringLiteral("PictureM%1").arg(month), K::PictureBox, D,
                               {m.left, 240, m.width, 5020}, {}, Default, m.back, 0, false, 0,
                               29 + month);
+        row.accessibleName = monthNames[static_cast<std::size_t>(month - 1)];
         row.scaleWidth = m.scaleWidth;
         row.scaleHeight = 5025;
         rows.push_back(std::move(row));
@@ -256,6 +287,16 @@ std::vector<ControlSpec> DiagramTable() {
     return rows;
 }
 
+constexpr char AlertProperty[] = "exisosiAlert";
+
+// A control marked Alert shows itself to assistive technology as an alert, which screen readers
+// read out, name and description, as soon as it appears.
+QAccessibleInterface* AlertInterface(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->property(AlertProperty).toBool()) return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+}
+
 Placement* Make(const ControlSpec& spec, QWidget* parent) {
     const QColor fore = spec.fore.colour();
     const QColor back = spec.back.colour();
@@ -264,6 +305,8 @@ Placement* Make(const ControlSpec& spec, QWidget* parent) {
     switch (spec.kind) {
     case Kind::Frame: {
         auto* frame = new Frame(parent);
+        // Before the caption: setting it makes Qt look up (and keep) the frame's interface.
+        if (spec.flags & Alert) frame->setProperty(AlertProperty, true);
         frame->setTitle(spec.caption);
         made = frame;
         break;
@@ -296,6 +339,9 @@ Placement* Make(const ControlSpec& spec, QWidget* parent) {
     case Kind::ComboBox: {
         auto* combo = new ComboBox(parent);
         for (const QString& item : spec.items) combo->addItem(item, 0);
+        // The list stands at the item its text shows, so that the arrow keys step from there and
+        // leaving the field picks nothing.
+        combo->setCurrentIndex(combo->findText(spec.caption, Qt::MatchExactly));
         combo->setEditText(spec.caption);
         made = combo;
         break;
@@ -314,6 +360,8 @@ Placement* Make(const ControlSpec& spec, QWidget* parent) {
     }
     QWidget* widget = made->widget();
     widget->setObjectName(ControlName(spec.name, spec.index));
+    if (!spec.accessibleName.isEmpty()) widget->setAccessibleName(spec.accessibleName);
+    widget->setAccessibleDescription(spec.accessibleDescription);
     if (spec.points > 0) widget->setFont(DesignFont(spec.points, spec.bold));
     SetColours(widget, fore, back, fill);
     return made;
@@ -335,13 +383,15 @@ const std::vector<ControlSpec>& WindowContents() {
 }
 
 Controls::Controls(Form& form) {
+    QAccessible::installFactory(AlertInterface); // installs it once, however often it is called
     byName_.insert(QStringLiteral("FormStart"), &form);
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ControlSpec& spec : WindowContents()) {
         Placement* container = byName_.value(spec.container);
         Placement* made = Make(spec, container->widget());
-        made->setContainer(container);
+        // The rectangle first: the widget is then placed once, when it joins its container.
         made->setTwipRect(spec.rect);
+        made->setContainer(container);
         if (auto* picture = dynamic_cast<PictureBox*>(made)) {
             const float inside = 2 * static_cast<float>(picture->frameWidth() * TwipsPerPixel);
             picture->setScaleWidth(spec.scaleWidth > 0 ? spec.scaleWidth : spec.rect.width - inside);

@@ -26,6 +26,7 @@ inline constexpr unsigned AlignRight = 1u << 3;
 inline constexpr unsigned AlignCenter = 1u << 4;
 inline constexpr unsigned Selected = 1u << 5;
 inline constexpr unsigned Border = 1u << 6;
+inline constexpr unsigned Alert = 1u << 7; // assistive technology announces it when it shows
 } // namespace flag
 
 struct ControlSpec {
@@ -44,6 +45,10 @@ struct ControlSpec {
     float scaleWidth = 0; // picture boxes: 0 means twips, the inside size
     float scaleHeight = 0;
     std::vector<QString> items; // combo boxes
+    // What assistive technology calls the control. Empty: its caption, which for labels and
+    // lists follows every new caption or pick.
+    QString accessibleName;
+    QString accessibleDescription;
 };
 
 // The object name of a control or of a member of a control array: "TextMLo", "LabelValT(5)".

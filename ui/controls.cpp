@@ -120,6 +120,15 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placement(t
     });
 }
 
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 Form::Form() : QWidget(nullptr), Placement(this) {}
 
 float Form::Width() const {
@@ -148,6 +157,14 @@ float Form::screenHeight() const {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // As the window is first shown Qt tells it the size it was built with (there is no old
+    // size). The load handler has refreshed at that size already; refreshing again would give
+    // the same window.
+    if (!shown_ && !event->oldSize().isValid()) {
+        shown_ = true;
+        return;
+    }
+    shown_ = true;
     if (onResize) onResize();
 }
 

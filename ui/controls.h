@@ -77,6 +77,10 @@ class CommandButton : public QPushButton, public Placement {
 public:
     explicit CommandButton(QWidget* parent);
     std::function<void()> onClick;
+
+protected:
+    // Enter presses the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The window. Its Left and Top are screen twips; its Width and Height the outer size.
@@ -96,6 +100,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    bool shown_ = false; // a resize notification has come
 };
 
 } // namespace ui

@@ -1,17 +1,35 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
 
 namespace ui {
 
+namespace {
+
+// The family the captions are drawn in. Where the design family is missing and its substitute
+// is installed, fonts ask for the substitute by its own name: the same faces are drawn, and the
+// font database is spared a search through every installed font for fallbacks at each size,
+// weight and script the window uses.
+QString& DrawnFamily() {
+    static QString family = DesignFamily;
+    return family;
+}
+
+} // namespace
+
 void InstallFontSubstitution() {
     if (!QFont::substitutes(DesignFamily).contains(SubstituteFamily))
         QFont::insertSubstitution(DesignFamily, SubstituteFamily);
+    const QStringList installed = QFontDatabase::families();
+    const bool substituted = !installed.contains(DesignFamily, Qt::CaseInsensitive) &&
+                             installed.contains(SubstituteFamily, Qt::CaseInsensitive);
+    DrawnFamily() = substituted ? SubstituteFamily : DesignFamily;
 }
 
 QFont DesignFont(double points, bool bold) {
-    QFont font(DesignFamily);
+    QFont font(DrawnFamily());
     font.setPixelSize(static_cast<int>(std::lround(points * 4.0 / 3.0)));
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);

@@ -82,6 +82,13 @@ QColor PictureBox::backColor() const { return palette().color(QPalette::Window);
 void PictureBox::Cls() {
     if (operations_.empty()) return;
     operations_.clear(); // keeps its capacity: redrawing allocates nothing
+    requestRepaint();
+}
+
+void PictureBox::requestRepaint() {
+    // One request covers every operation recorded until the next paint.
+    if (repaintRequested_) return;
+    repaintRequested_ = true;
     update();
 }
 
@@ -95,7 +102,7 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, QRgb colour) {
     op.colour = colour;
     op.width = drawWidth_;
     operations_.push_back(op);
-    update();
+    requestRepaint();
 }
 
 void PictureBox::Circle(double x, double y, double radius, QRgb colour) {
@@ -107,7 +114,7 @@ void PictureBox::Circle(double x, double y, double radius, QRgb colour) {
     op.colour = colour;
     op.width = drawWidth_;
     operations_.push_back(op);
-    update();
+    requestRepaint();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
@@ -116,6 +123,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    repaintRequested_ = false;
     QFrame::paintEvent(event);
     if (operations_.empty() || scaleWidth_ <= 0 || scaleHeight_ <= 0) return;
 
@@ -143,10 +151,20 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.setBrush(Qt::NoBrush);
     QPen pen;
     pen.setCapStyle(Qt::FlatCap);
+    // The pen changes only where the colour or the width does, a few times per picture.
+    bool penSet = false;
+    QRgb penColour = 0;
+    int penWidth = 0;
     for (const DrawOp& op : operations_) {
-        pen.setColor(QColor::fromRgb(op.colour));
-        pen.setWidth(std::clamp(op.width, 1, 64));
-        painter.setPen(pen);
+        const int width = std::clamp(op.width, 1, 64);
+        if (!penSet || op.colour != penColour || width != penWidth) {
+            pen.setColor(QColor::fromRgb(op.colour));
+            pen.setWidth(width);
+            painter.setPen(pen);
+            penSet = true;
+            penColour = op.colour;
+            penWidth = width;
+        }
         if (op.kind == DrawOp::Kind::Line) {
             double x1 = ox + op.x1 * sx, y1 = oy + op.y1 * sy;
             double x2 = ox + op.x2 * sx, y2 = oy + op.y2 * sy;

@@ -50,10 +50,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Asks the platform for a repaint unless one is already asked for since the last paint.
+    void requestRepaint();
+
     std::vector<DrawOp> operations_;
     float scaleWidth_ = 1;
     float scaleHeight_ = 1;
     int drawWidth_ = 1;
+    bool repaintRequested_ = false;
 };
 
 } // namespace ui

@@ -205,6 +205,30 @@ private slots:
         QVERIFY(picture.operations().empty());
         QCOMPARE(picture.grab().toImage().pixelColor(25, 334), QColor(192, 255, 192));
     }
+
+    void everyDrawingAfterAPaintIsPaintedToo() {
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint) ++paints;
+                return false;
+            }
+        } counter;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        auto& picture = get<PictureBox>("PictureM1");
+        picture.installEventFilter(&counter);
+        // A run of drawing asks for one repaint; the next run, after that repaint, asks again.
+        for (int run = 0; run < 3; ++run) {
+            const int before = counter.paints;
+            picture.Line(0, 100 * run, 840, 100 * run, qRgb(0, 0, 0));
+            picture.Circle(420, 2500, 15, qRgb(0, 0, 0));
+            QTRY_VERIFY2(counter.paints > before, qPrintable(QString("run %1").arg(run)));
+        }
+        const int before = counter.paints;
+        picture.Cls();
+        QTRY_VERIFY(counter.paints > before);
+    }
 };
 
 QTEST_MAIN(TestUi)

@@ -1,0 +1,236 @@
+// The window on a screen of any pixel density (run with QT_SCALE_FACTOR 1, 1.5 and 2): it keeps
+// its size and places in logical pixels, every caption fits its box, and the month pictures are
+// drawn at the device's own resolution, with no smoothing and no enlarged low-resolution bitmap.
+
+#include "app/formstart.h"
+#include "ui/fonts.h"
+#include "views/diagram.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <QtTest>
+#include <set>
+
+using namespace app;
+
+namespace {
+
+template <class T> T* child(const QWidget& form, const QString& name) {
+    T* found = form.findChild<T*>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// The widest line a text needs in a font, in logical pixels.
+int advance(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+// Runs of one colour down column x of an image: start row and length of each.
+std::vector<std::pair<int, int>> runsDown(const QImage& image, int x, QRgb colour) {
+    std::vector<std::pair<int, int>> runs;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixel(x, y) != colour) continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == y)
+            ++runs.back().second;
+        else
+            runs.emplace_back(y, 1);
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestHiDpi : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormStart> form;
+    double scale = 1; // what the screen was asked for
+    QWidget* control(const QString& name) { return child<QWidget>(*form, name); }
+    QRect inWindow(const QString& name) {
+        QWidget* w = control(name);
+        return QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size());
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        ui::InstallFontSubstitution();
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+            scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+        form = std::make_unique<FormStart>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->devicePixelRatioF(), scale);
+    }
+    void cleanupTestCase() {
+#ifdef HIDPI_SHOT_DIR
+        form->grab().save(QString("%1/hidpi-%2.png").arg(HIDPI_SHOT_DIR).arg(scale));
+#endif
+        form.reset();
+    }
+
+    void theWindowKeepsItsLogicalGeometry_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels"); // in the window, in logical pixels
+        QTest::newRow("location frame") << "FrameLocGeoCo" << QRect(10, 10, 730, 129);
+        QTest::newRow("degrees") << "TextMLo" << QRect(262, 40, 34, 29);
+        QTest::newRow("table button") << "CommandMatrix" << QRect(570, 89, 113, 25);
+        QTest::newRow("diagram") << "PictureDiagram" << QRect(10, 152, 730, 400);
+        QTest::newRow("January") << "PictureM1" << QRect(68, 170, 56, 335);
+        QTest::newRow("December") << "PictureM12" << QRect(669, 170, 56, 335);
+    }
+    void theWindowKeepsItsLogicalGeometry() {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QCOMPARE(form->size(), QSize(750, 568));
+        QCOMPARE(inWindow(name), pixels);
+        // The window's own image holds a device pixel for every one the screen shows.
+        const QPixmap shot = form->grab();
+        QCOMPARE(shot.devicePixelRatio(), scale);
+        QCOMPARE(shot.size(), QSize(qRound(750 * scale), qRound(568 * scale)));
+    }
+
+    void everyCaptionFitsItsBox() {
+        child<QPushButton>(*form, "CommandMatrix")->click(); // the table's values, filled in
+        for (const ui::ControlSpec& spec : ui::WindowContents()) {
+            const QString name = ui::ControlName(spec.name, spec.index);
+            QWidget* widget = control(name);
+            const QFont font = widget->font();
+            const QString what = QString("%1 at scale %2").arg(name).arg(scale);
+            if (auto* label = qobject_cast<ui::Label*>(widget)) {
+                if (label->caption().isEmpty()) continue;
+                if (label->autoSize()) {
+                    // Refitted to the caption, and the caption whole within its container.
+                    QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(what));
+                    QVERIFY2(label->height() >= label->sizeHint().height(), qPrintable(what));
+                    const QRect inside = label->parentWidget()->contentsRect();
+                    QVERIFY2(inside.contains(label->geometry()), qPrintable(what));
+                } else {
+                    // Wrapped at word boundaries, every line within the width, all lines within
+                    // the height.
+                    for (const QString& word : label->caption().split(' '))
+                        QVERIFY2(advance(font, word) <= label->width(), qPrintable(what));
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                             qPrintable(what));
+                }
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                // Inside the button's raised edge.
+                QVERIFY2(advance(font, button->text()) <= button->width() - 4, qPrintable(what));
+                QVERIFY2(QFontMetrics(font).height() <= button->height() - 4, qPrintable(what));
+            } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                for (int i = 0; i < combo->count(); ++i)
+                    QVERIFY2(advance(font, combo->itemText(i)) <= combo->lineEdit()->width() - 4,
+                             qPrintable(what + ": " + combo->itemText(i)));
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                QVERIFY2(advance(font, frame->title()) <= frame->width() - 16, qPrintable(what));
+            }
+        }
+    }
+
+    void theLongestNumbersFitTheFields_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("degrees") << "TextMLo"
+                                 << "180";
+        QTest::newRow("minutes") << "TextPLo"
+                                 << "60";
+        QTest::newRow("seconds") << "TextDLo"
+                                 << "60";
+    }
+    void theLongestNumbersFitTheFields() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        auto* field = child<QLineEdit>(*form, name);
+        // The text area of a line edit is its inside less two pixels each side.
+        const int room =
+            field->width() -
+            2 * field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) - 4;
+        QVERIFY2(advance(field->font(), text) <= room,
+                 qPrintable(QString("%1 needs %2 of %3")
+                                .arg(text)
+                                .arg(advance(field->font(), text))
+                                .arg(room)));
+    }
+
+    void monthPicturesAreDrawnAtDeviceResolution() {
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        auto* january = child<ui::PictureBox>(*form, "PictureM1");
+        const QImage image = january->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.devicePixelRatio(), scale);
+        QCOMPARE(image.size(), january->size() * scale);
+
+        // Only the colours drawn: no smoothed edge anywhere.
+        const QRgb back = january->backColor().rgb();
+        const QRgb line = views::StyleOf(1).line;
+        const std::set<QRgb> drawn{back | 0xFF000000u, line, views::GridColour, views::DotColour};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(drawn.count(image.pixel(x, y)),
+                         qPrintable(QString("%1 at %2,%3")
+                                        .arg(QColor(image.pixel(x, y)).name())
+                                        .arg(x)
+                                        .arg(y)));
+
+        // A column clear of the day lines crosses all 36 grid rows, 1 logical pixel thick and the
+        // 7 labelled ones 2: whole device pixels, whatever the row's place.
+        const int column = qRound(25 * scale);
+        const auto rows = runsDown(image, column, views::GridColour);
+        QVERIFY2(rows.size() >= 34, qPrintable(QString::number(rows.size())));
+        if (scale == std::floor(scale)) {
+            int thin = 0, thick = 0, other = 0;
+            bool oddStart = false;
+            for (const auto& [start, length] : rows) {
+                const int end = start + length;
+                // Half the pen of a row on the top or bottom edge lies outside the picture, and
+                // a dot drawn over a row shortens it.
+                if (start == 0 || end == image.height()) continue;
+                if (image.pixel(column, start - 1) == views::DotColour ||
+                    (end < image.height() && image.pixel(column, end) == views::DotColour))
+                    continue;
+                thin += length == int(scale);
+                thick += length == int(2 * scale);
+                other += length != int(scale) && length != int(2 * scale);
+                oddStart |= start % 2 == 1;
+            }
+            QVERIFY2(
+                other == 0 && thin >= 27 && thick >= 6,
+                qPrintable(QString("%1 thin, %2 thick, %3 other").arg(thin).arg(thick).arg(other)));
+            // Drawn at twice the resolution, rows start on odd device rows too: a doubled
+            // one-to-one picture would start every row on an even one.
+            if (scale == 2) QVERIFY(oddStart);
+        }
+
+        // The dot of 1 January: black, and at scale 2 finer than a doubled pixel.
+        const ui::DrawOp* dot = nullptr;
+        for (const ui::DrawOp& op : january->operations())
+            if (op.kind == ui::DrawOp::Kind::Circle) {
+                dot = &op;
+                break;
+            }
+        QVERIFY(dot);
+        const double sx = (january->width() - 1) / double(january->ScaleWidth());
+        const double sy = (january->height() - 1) / double(january->ScaleHeight());
+        const QPoint centre(qRound(dot->x1 * sx * scale), qRound(dot->y1 * sy * scale));
+        int black = 0;
+        bool finerThanDoubled = false;
+        const int reach = qRound(2 * scale);
+        for (int y = centre.y() - reach; y <= centre.y() + reach; ++y)
+            for (int x = centre.x() - reach; x <= centre.x() + reach; ++x) {
+                if (!image.rect().contains(x, y) || image.pixel(x, y) != views::DotColour) continue;
+                ++black;
+                const int bx = x & ~1, by = y & ~1;
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx)
+                        if (image.rect().contains(bx + dx, by + dy) &&
+                            image.pixel(bx + dx, by + dy) != views::DotColour)
+                            finerThanDoubled = true;
+            }
+        QVERIFY2(black >= qRound(scale * scale), qPrintable(QString::number(black)));
+        if (scale == 2) QVERIFY(finerThanDoubled);
+    }
+};
+
+QTEST_MAIN(TestHiDpi)
+#include "tst_hidpi.moc"
