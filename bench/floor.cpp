@@ -61,16 +61,16 @@ int main(int argc, char* argv[]) {
     // Containers before what they hold; a bordered picture's children start inside its border.
     QHash<QString, QWidget*> containers{{QStringLiteral("FormStart"), &window}};
     QHash<QString, float> insets;
-    for (const ui::ControlSpec& spec : ui::WindowContents()) {
-        QWidget* parent = containers.value(spec.container);
-        QWidget* widget = MakeEmpty(spec.kind, parent);
-        const float inset = insets.value(spec.container, 0.0f);
-        widget->setGeometry(ui::PixelOf(inset + spec.rect.left), ui::PixelOf(inset + spec.rect.top),
-                            ui::PixelOf(spec.rect.width), ui::PixelOf(spec.rect.height));
-        if (spec.flags & ui::flag::Hidden) widget->hide();
-        if (spec.index < 0) containers.insert(spec.name, widget);
-        if (spec.kind == ui::Kind::PictureBox && (spec.flags & ui::flag::Border))
-            insets.insert(spec.name, 2 * static_cast<float>(ui::TwipsPerPixel));
+    for (const ui::ControlSpec& design : ui::WindowContents()) {
+        QWidget* parent = containers.value(design.container);
+        QWidget* widget = MakeEmpty(design.kind, parent);
+        const float inset = insets.value(design.container, 0.0f);
+        widget->setGeometry(ui::PixelOf(inset + design.rect.left), ui::PixelOf(inset + design.rect.top),
+                            ui::PixelOf(design.rect.width), ui::PixelOf(design.rect.height));
+        if (design.flags & ui::flag::Hidden) widget->hide();
+        if (design.index < 0) containers.insert(design.name, widget);
+        if (design.kind == ui::Kind::PictureBox && (design.flags & ui::flag::Border))
+            insets.insert(design.name, 2 * static_cast<float>(ui::TwipsPerPixel));
     }
 
     bench::QuitOnFirstFrame(window);

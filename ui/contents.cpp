@@ -48,19 +48,19 @@ const QString West = QStringLiteral("Δυτικά");
 
 ControlSpec Row(QString name, Kind kind, QString container, TwipRect rect, QString caption,
                 Rgb fore, Rgb back, double points, bool bold, unsigned flags, int tab = -1) {
-    ControlSpec spec;
-    spec.name = std::move(name);
-    spec.kind = kind;
-    spec.container = std::move(container);
-    spec.rect = rect;
-    spec.caption = std::move(caption);
-    spec.fore = fore;
-    spec.back = back;
-    spec.points = points;
-    spec.bold = bold;
-    spec.flags = flags;
-    spec.tabIndex = tab;
-    return spec;
+    ControlSpec design;
+    design.name = std::move(name);
+    design.kind = kind;
+    design.container = std::move(container);
+    design.rect = rect;
+    design.caption = std::move(caption);
+    design.fore = fore;
+    design.back = back;
+    design.points = points;
+    design.bold = bold;
+    design.flags = flags;
+    design.tabIndex = tab;
+    return design;
 }
 
 // A row with the name (and description) assistive technology gives the control.
@@ -115,8 +115,8 @@ std::vector<ControlSpec> ReminderTable() {
         Named(Row("FrameErrorP", K::Frame, P, {1080, 1440, 4935, 1575}, Remember, Green,
                   LightYellow, 12, false, Hidden | Alert),
               Remember, Rule60),
-        Named(Row("FrameErrorM", K::Frame, P, {240, 1440, 5175, 1575}, Remember, Green,
-                  LightYellow, 12, false, Hidden | Alert),
+        Named(Row("FrameErrorM", K::Frame, P, {240, 1440, 5175, 1575}, Remember, Green, LightYellow,
+                  12, false, Hidden | Alert),
               Remember, Rule180),
         Row("LabelCor", K::Label, P, {1680, 480, 2895, 495}, Correct, Red, LightYellow, 12, false,
             AlignCenter),
@@ -297,72 +297,72 @@ QAccessibleInterface* AlertInterface(const QString&, QObject* object) {
     return new QAccessibleWidget(widget, QAccessible::AlertMessage);
 }
 
-Placement* Make(const ControlSpec& spec, QWidget* parent) {
-    const QColor fore = spec.fore.colour();
-    const QColor back = spec.back.colour();
-    const bool fill = !(spec.flags & Transparent);
+Placement* Make(const ControlSpec& design, QWidget* parent) {
+    const QColor fore = design.fore.colour();
+    const QColor back = design.back.colour();
+    const bool fill = !(design.flags & Transparent);
     Placement* made = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
     case Kind::Frame: {
         auto* frame = new Frame(parent);
         // Before the caption: setting it makes Qt look up (and keep) the frame's interface.
-        if (spec.flags & Alert) frame->setProperty(AlertProperty, true);
-        frame->setTitle(spec.caption);
+        if (design.flags & Alert) frame->setProperty(AlertProperty, true);
+        frame->setTitle(design.caption);
         made = frame;
         break;
     }
     case Kind::Label: {
         auto* label = new Label(parent);
         Qt::Alignment align = Qt::AlignTop;
-        align |= (spec.flags & AlignRight)    ? Qt::AlignRight
-                 : (spec.flags & AlignCenter) ? Qt::AlignHCenter
+        align |= (design.flags & AlignRight)    ? Qt::AlignRight
+                 : (design.flags & AlignCenter) ? Qt::AlignHCenter
                                               : Qt::AlignLeft;
         label->setAlignment(align);
-        label->setCaption(spec.caption);
+        label->setCaption(design.caption);
         made = label;
         break;
     }
     case Kind::TextBox: {
         auto* box = new TextBox(parent);
-        box->setText(spec.caption);
+        box->setText(design.caption);
         box->setCursorPosition(0);
         made = box;
         break;
     }
     case Kind::OptionButton: {
         auto* option = new OptionButton(parent);
-        option->setText(spec.caption);
-        option->setChecked(spec.flags & Selected);
+        option->setText(design.caption);
+        option->setChecked(design.flags & Selected);
         made = option;
         break;
     }
     case Kind::ComboBox: {
         auto* combo = new ComboBox(parent);
-        for (const QString& item : spec.items) combo->addItem(item, 0);
+        for (const QString& item : design.items) combo->addItem(item, 0);
         // The list stands at the item its text shows, so that the arrow keys step from there and
         // leaving the field picks nothing.
-        combo->setCurrentIndex(combo->findText(spec.caption, Qt::MatchExactly));
-        combo->setEditText(spec.caption);
+        combo->setCurrentIndex(combo->findText(design.caption, Qt::MatchExactly));
+        combo->setEditText(design.caption);
         made = combo;
         break;
     }
     case Kind::CommandButton: {
         auto* button = new CommandButton(parent);
-        button->setText(spec.caption);
+        button->setText(design.caption);
         made = button;
         break;
     }
     case Kind::PictureBox: {
-        auto* picture = new PictureBox(parent, spec.flags & Border);
+        auto* picture = new PictureBox(parent, design.flags & Border);
         made = picture;
         break;
     }
     }
     QWidget* widget = made->widget();
-    widget->setObjectName(ControlName(spec.name, spec.index));
-    if (!spec.accessibleName.isEmpty()) widget->setAccessibleName(spec.accessibleName);
-    widget->setAccessibleDescription(spec.accessibleDescription);
-    if (spec.points > 0) widget->setFont(DesignFont(spec.points, spec.bold));
+    widget->setObjectName(ControlName(design.name, design.index));
+    if (!design.accessibleName.isEmpty()) widget->setAccessibleName(design.accessibleName);
+    widget->setAccessibleDescription(design.accessibleDescription);
+    if (design.points > 0) widget->setFont(DesignFont(design.points, design.bold));
     SetColours(widget, fore, back, fill);
     return made;
 }
@@ -386,22 +386,22 @@ Controls::Controls(Form& form) {
     QAccessible::installFactory(AlertInterface); // installs it once, however often it is called
     byName_.insert(QStringLiteral("FormStart"), &form);
     std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const ControlSpec& spec : WindowContents()) {
-        Placement* container = byName_.value(spec.container);
-        Placement* made = Make(spec, container->widget());
+    for (const ControlSpec& design : WindowContents()) {
+        Placement* container = byName_.value(design.container);
+        Placement* made = Make(design, container->widget());
         // The rectangle first: the widget is then placed once, when it joins its container.
-        made->setTwipRect(spec.rect);
+        made->setTwipRect(design.rect);
         made->setContainer(container);
         if (auto* picture = dynamic_cast<PictureBox*>(made)) {
             const float inside = 2 * static_cast<float>(picture->frameWidth() * TwipsPerPixel);
-            picture->setScaleWidth(spec.scaleWidth > 0 ? spec.scaleWidth : spec.rect.width - inside);
-            picture->setScaleHeight(spec.scaleHeight > 0 ? spec.scaleHeight
-                                                         : spec.rect.height - inside);
+            picture->setScaleWidth(design.scaleWidth > 0 ? design.scaleWidth : design.rect.width - inside);
+            picture->setScaleHeight(design.scaleHeight > 0 ? design.scaleHeight
+                                                         : design.rect.height - inside);
         }
-        if (auto* label = dynamic_cast<Label*>(made)) label->setAutoSize(spec.flags & AutoSize);
-        if (spec.flags & Hidden) made->widget()->hide();
-        if (spec.tabIndex >= 0 && made->widget()->focusPolicy() != Qt::NoFocus)
-            tabbed.emplace_back(spec.tabIndex, made->widget());
+        if (auto* label = dynamic_cast<Label*>(made)) label->setAutoSize(design.flags & AutoSize);
+        if (design.flags & Hidden) made->widget()->hide();
+        if (design.tabIndex >= 0 && made->widget()->focusPolicy() != Qt::NoFocus)
+            tabbed.emplace_back(design.tabIndex, made->widget());
         byName_.insert(made->widget()->objectName(), made);
     }
     std::sort(tabbed.begin(), tabbed.end(),

@@ -102,7 +102,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool shown_ = false; // a resize notification has come
+    bool shown_ = false; // the notification of the first show has come
 };
 
 } // namespace ui

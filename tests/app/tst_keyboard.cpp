@@ -315,8 +315,8 @@ private slots:
     }
 
     void everyControlHasAName() {
-        for (const ui::ControlSpec& spec : ui::WindowContents()) {
-            const QString name = ui::ControlName(spec.name, spec.index);
+        for (const ui::ControlSpec& design : ui::WindowContents()) {
+            const QString name = ui::ControlName(design.name, design.index);
             const QString said = accessible(control(name))->text(QAccessible::Name);
             QVERIFY2(!said.isEmpty(), qPrintable(name));
             QVERIFY2(!said.contains("Option1"), qPrintable(name));

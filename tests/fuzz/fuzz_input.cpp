@@ -62,7 +62,7 @@ std::string Case; // the input being run, for the failure message
 
 bool Whole(double v) { return v == std::floor(v); }
 
-// The seven rules, written again from the table of the specification.
+// The seven rules, written again from the table of checks, independently of the code under test.
 input::ValidationFailure FirstBroken(double d, double m, double s) {
     using enum input::ValidationFailure;
     if (!Whole(d)) return DegreesNotWhole;

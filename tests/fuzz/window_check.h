@@ -91,8 +91,8 @@ inline std::optional<Shown> State(const app::FormStart& form, QString& fault) {
 inline const QHash<QString, QString>& DesignedCaptions() {
     static const QHash<QString, QString> captions = [] {
         QHash<QString, QString> all;
-        for (const ui::ControlSpec& spec : ui::WindowContents())
-            if (spec.kind == ui::Kind::Label) all.insert(ui::ControlName(spec.name, spec.index), spec.caption);
+        for (const ui::ControlSpec& design : ui::WindowContents())
+            if (design.kind == ui::Kind::Label) all.insert(ui::ControlName(design.name, design.index), design.caption);
         return all;
     }();
     return captions;

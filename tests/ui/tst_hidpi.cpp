@@ -94,8 +94,8 @@ private slots:
 
     void everyCaptionFitsItsBox() {
         child<QPushButton>(*form, "CommandMatrix")->click(); // the table's values, filled in
-        for (const ui::ControlSpec& spec : ui::WindowContents()) {
-            const QString name = ui::ControlName(spec.name, spec.index);
+        for (const ui::ControlSpec& design : ui::WindowContents()) {
+            const QString name = ui::ControlName(design.name, design.index);
             QWidget* widget = control(name);
             const QFont font = widget->font();
             const QString what = QString("%1 at scale %2").arg(name).arg(scale);

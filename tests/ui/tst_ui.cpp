@@ -39,15 +39,15 @@ private slots:
     }
 
     void everyControlReadsBackItsDesignedTwips() {
-        for (const ControlSpec& spec : WindowContents()) {
-            Placement* placed = controls->find(ControlName(spec.name, spec.index));
-            QVERIFY2(placed, qPrintable(spec.name));
-            QCOMPARE(placed->Left(), spec.rect.left);
-            QCOMPARE(placed->Top(), spec.rect.top);
+        for (const ControlSpec& design : WindowContents()) {
+            Placement* placed = controls->find(ControlName(design.name, design.index));
+            QVERIFY2(placed, qPrintable(design.name));
+            QCOMPARE(placed->Left(), design.rect.left);
+            QCOMPARE(placed->Top(), design.rect.top);
             auto* label = dynamic_cast<Label*>(placed);
             if (label && label->autoSize()) continue;
-            QCOMPARE(placed->Width(), spec.rect.width);
-            QCOMPARE(placed->Height(), spec.rect.height);
+            QCOMPARE(placed->Width(), design.rect.width);
+            QCOMPARE(placed->Height(), design.rect.height);
         }
         QCOMPARE(get<PictureBox>("PictureM1").Width(), 837.0f);
         QCOMPARE(get<PictureBox>("PictureM2").ScaleWidth(), 750.0f);
@@ -111,26 +111,26 @@ private slots:
 
     void captionsFitTheirBoxes() {
         QCOMPARE(QFontInfo(get<Label>("LabelCor").font()).family(), SubstituteFamily);
-        for (const ControlSpec& spec : WindowContents()) {
-            if (spec.kind != Kind::Label && spec.kind != Kind::CommandButton) continue;
-            QWidget* w = controls->find(ControlName(spec.name, spec.index))->widget();
+        for (const ControlSpec& design : WindowContents()) {
+            if (design.kind != Kind::Label && design.kind != Kind::CommandButton) continue;
+            QWidget* w = controls->find(ControlName(design.name, design.index))->widget();
             const QFontMetrics metrics(w->font());
-            for (QChar c : spec.caption)
-                QVERIFY2(metrics.inFont(c), qPrintable(spec.name + " lacks " + QString(c)));
-            if (spec.kind == Kind::CommandButton) {
-                QVERIFY2(metrics.horizontalAdvance(spec.caption) + 8 <= w->width(), qPrintable(spec.name));
+            for (QChar c : design.caption)
+                QVERIFY2(metrics.inFont(c), qPrintable(design.name + " lacks " + QString(c)));
+            if (design.kind == Kind::CommandButton) {
+                QVERIFY2(metrics.horizontalAdvance(design.caption) + 8 <= w->width(), qPrintable(design.name));
                 continue;
             }
             auto* label = static_cast<Label*>(w);
             if (label->autoSize()) {
                 QCOMPARE(w->height(), label->sizeHint().height());
-                QVERIFY(metrics.horizontalAdvance(spec.caption) <= w->width());
+                QVERIFY(metrics.horizontalAdvance(design.caption) <= w->width());
                 continue;
             }
             // No word is wider than the label, and the wrapped lines fit its height.
-            for (const QString& word : spec.caption.split(' '))
-                QVERIFY2(metrics.horizontalAdvance(word) <= w->width(), qPrintable(spec.name + ": " + word));
-            QVERIFY2(label->heightForWidth(w->width()) <= w->height(), qPrintable(spec.name));
+            for (const QString& word : design.caption.split(' '))
+                QVERIFY2(metrics.horizontalAdvance(word) <= w->width(), qPrintable(design.name + ": " + word));
+            QVERIFY2(label->heightForWidth(w->width()) <= w->height(), qPrintable(design.name));
         }
         // The two-part minute labels wrap into their box too.
         auto& time = get<Label>("Labeltime", 0);
