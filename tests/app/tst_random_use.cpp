@@ -464,8 +464,8 @@ private slots:
                 }
     }
 
-    // 10 000 refreshes over both views, passing and failing inputs: the same objects at the end
-    // of every round as at the end of the first.
+    // 10 000 refreshes over both views, passing and failing inputs, after three rounds of
+    // warm-up: the same widgets and drawing slots after every round, and never more QObjects.
     void refreshesKeepTheObjects() {
         qtHookData[3] = reinterpret_cast<quintptr>(&Made);
         qtHookData[4] = reinterpret_cast<quintptr>(&Gone);
@@ -497,7 +497,7 @@ private slots:
         const int perRound = 2 * static_cast<int>(std::size(inputs));
         const int Rounds = std::max(1, (wanted + perRound - 1) / perRound);
         int refreshes = 0;
-        for (int round = 0; round <= Rounds; ++round) {
+        for (int round = 0; round < Rounds + 3; ++round) {
             for (const Input& in : inputs) {
                 fields[0]->setText(in.d);
                 fields[1]->setText(in.m);
@@ -510,13 +510,21 @@ private slots:
                 refreshes += 2;
             }
             QCoreApplication::processEvents();
-            if (round == 0) {
-                first = counts(); // after every input has run once
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (round < 3) {
+                // Warm-up: Qt's own short-lived objects (style animations and the like) come
+                // and go; the most of them seen here is the level never to be passed.
+                const auto now = counts();
+                if (round == 0) first = now;
+                first[0] = std::max(first[0], now[0]);
                 refreshes = 0;
                 continue;
             }
             const auto now = counts();
-            QVERIFY2(now == first,
+            // Ours exactly (widgets, children of the window, drawing slots); all QObjects, Qt's
+            // included, never above the warm-up level.
+            QVERIFY2(now[0] <= first[0] && now[1] == first[1] && now[2] == first[2] &&
+                         now[3] == first[3],
                      qPrintable(QString("after %1 refreshes: %2 QObjects, %3 widgets, %4 children, "
                                         "%5 drawing slots; at first %6, %7, %8, %9")
                                     .arg(refreshes)
@@ -531,7 +539,7 @@ private slots:
         }
         qtHookData[3] = 0;
         qtHookData[4] = 0;
-        qInfo("%d refreshes: %lld QObjects, %lld widgets, %lld children, %lld drawing slots throughout",
+        qInfo("%d refreshes: at most %lld QObjects, %lld widgets, %lld children, %lld drawing slots throughout",
               refreshes, first[0], first[1], first[2], first[3]);
     }
 };
