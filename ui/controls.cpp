@@ -157,14 +157,6 @@ float Form::screenHeight() const {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // As the window is first shown Qt tells it the size it was built with (there is no old
-    // size). The load handler has refreshed at that size already; refreshing again would give
-    // the same window.
-    if (!shown_ && !event->oldSize().isValid()) {
-        shown_ = true;
-        return;
-    }
-    shown_ = true;
     if (onResize) onResize();
 }
 

@@ -100,9 +100,6 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-
-private:
-    bool shown_ = false; // the notification of the first show has come
 };
 
 } // namespace ui

@@ -86,9 +86,7 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::requestRepaint() {
-    // One request covers every operation recorded until the next paint.
-    if (repaintRequested_) return;
-    repaintRequested_ = true;
+    // The toolkit merges the requests made until the next paint into one.
     update();
 }
 
@@ -123,7 +121,6 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    repaintRequested_ = false;
     QFrame::paintEvent(event);
     if (operations_.empty() || scaleWidth_ <= 0 || scaleHeight_ <= 0) return;
 

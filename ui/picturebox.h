@@ -50,14 +50,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Asks the platform for a repaint unless one is already asked for since the last paint.
+    // Asks the platform for a repaint; requests made before the next paint count as one.
     void requestRepaint();
 
     std::vector<DrawOp> operations_;
     float scaleWidth_ = 1;
     float scaleHeight_ = 1;
     int drawWidth_ = 1;
-    bool repaintRequested_ = false;
 };
 
 } // namespace ui
