@@ -62,7 +62,8 @@ FormStart::FormStart()
         timeLabels_[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("Labeltime", i);
     for (int i = 0; i < views::TableRows; ++i) {
         tableLabels_.days[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("LabelMonth", i);
-        tableLabels_.values[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("LabelValT", i);
+        tableLabels_.values[static_cast<std::size_t>(i)] =
+            &controls_.get<ui::Label>("LabelValT", i);
     }
 
     TextMLo.onChange = [this] { TextMLo_Change(); };
@@ -95,7 +96,8 @@ void FormStart::Form_Load() {
 
 views::LocationTexts FormStart::ReadLocationTexts() const {
     return {TextMLo.text().toStdString(), TextPLo.text().toStdString(),
-            TextDLo.text().toStdString(), OptionEast.isChecked(), ComboZW.currentText().toStdString()};
+            TextDLo.text().toStdString(), OptionEast.isChecked(),
+            ComboZW.currentText().toStdString()};
 }
 
 void FormStart::Form_Resize() {
@@ -113,11 +115,20 @@ void FormStart::Form_Resize() {
         PictureMatrix.hide();
         PictureError_Resize();
         switch (display.frame) {
-        case input::ReminderFrame::Degrees: FrameErrorM.show(); break;
-        case input::ReminderFrame::Minutes: FrameErrorP.show(); break;
-        case input::ReminderFrame::Seconds: FrameErrorD.show(); break;
-        case input::ReminderFrame::Longitude: FrameErrorLo.show(); break;
-        case input::ReminderFrame::None: break;
+        case input::ReminderFrame::Degrees:
+            FrameErrorM.show();
+            break;
+        case input::ReminderFrame::Minutes:
+            FrameErrorP.show();
+            break;
+        case input::ReminderFrame::Seconds:
+            FrameErrorD.show();
+            break;
+        case input::ReminderFrame::Longitude:
+            FrameErrorLo.show();
+            break;
+        case input::ReminderFrame::None:
+            break;
         }
     } else {
         TextMLo.setForeColor(Green);
@@ -191,9 +202,15 @@ void FormStart::ComboMonth_Click() {
     CommandMatrix.setFocus();
 }
 
-void FormStart::TextMLo_Change() { TextMLo.setForeColor(Green); }
-void FormStart::TextPLo_Change() { TextPLo.setForeColor(Green); }
-void FormStart::TextDLo_Change() { TextDLo.setForeColor(Green); }
+void FormStart::TextMLo_Change() {
+    TextMLo.setForeColor(Green);
+}
+void FormStart::TextPLo_Change() {
+    TextPLo.setForeColor(Green);
+}
+void FormStart::TextDLo_Change() {
+    TextDLo.setForeColor(Green);
+}
 
 void FormStart::PictureError_Resize() {
     PictureError.setHeight(PictureDiagram.Height());

@@ -65,8 +65,9 @@ int main(int argc, char* argv[]) {
         QWidget* parent = containers.value(design.container);
         QWidget* widget = MakeEmpty(design.kind, parent);
         const float inset = insets.value(design.container, 0.0f);
-        widget->setGeometry(ui::PixelOf(inset + design.rect.left), ui::PixelOf(inset + design.rect.top),
-                            ui::PixelOf(design.rect.width), ui::PixelOf(design.rect.height));
+        widget->setGeometry(ui::PixelOf(inset + design.rect.left),
+                            ui::PixelOf(inset + design.rect.top), ui::PixelOf(design.rect.width),
+                            ui::PixelOf(design.rect.height));
         if (design.flags & ui::flag::Hidden) widget->hide();
         if (design.index < 0) containers.insert(design.name, widget);
         if (design.kind == ui::Kind::PictureBox && (design.flags & ui::flag::Border))

@@ -32,7 +32,9 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     return result;
 }
 
-bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool Contains(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
 
 // Byte offset of the character with the given 0-based index in UTF-8 text, or npos.
 std::size_t CharacterOffset(std::string_view text, std::size_t index) {
@@ -58,7 +60,9 @@ void ZeroPass(TextField& field) {
         field.setText("0" + text);
 }
 
-bool OutOfRange(double value, double top) { return value < 0.0 || value > top; }
+bool OutOfRange(double value, double top) {
+    return value < 0.0 || value > top;
+}
 
 // The largest longitude or zone meridian, in degrees, whose difference times 240 seconds a degree
 // stays finite.
@@ -96,13 +100,18 @@ ValidationFailure CheckFields(std::string_view degreesText, std::string_view min
 FailureDisplay DisplayOf(ValidationFailure failure) {
     using enum FieldMark;
     switch (failure) {
-    case ValidationFailure::None: return {ReminderFrame::None, {Keep, Keep, Keep}};
-    case ValidationFailure::DegreesNotWhole: return {ReminderFrame::Degrees, {Red, Blue, Blue}};
-    case ValidationFailure::DegreesOutOfRange: return {ReminderFrame::Degrees, {Red, Keep, Blue}};
+    case ValidationFailure::None:
+        return {ReminderFrame::None, {Keep, Keep, Keep}};
+    case ValidationFailure::DegreesNotWhole:
+        return {ReminderFrame::Degrees, {Red, Blue, Blue}};
+    case ValidationFailure::DegreesOutOfRange:
+        return {ReminderFrame::Degrees, {Red, Keep, Blue}};
     case ValidationFailure::MinutesNotWhole:
-    case ValidationFailure::MinutesOutOfRange: return {ReminderFrame::Minutes, {Keep, Red, Keep}};
+    case ValidationFailure::MinutesOutOfRange:
+        return {ReminderFrame::Minutes, {Keep, Red, Keep}};
     case ValidationFailure::SecondsNotWhole:
-    case ValidationFailure::SecondsOutOfRange: return {ReminderFrame::Seconds, {Keep, Keep, Red}};
+    case ValidationFailure::SecondsOutOfRange:
+        return {ReminderFrame::Seconds, {Keep, Keep, Red}};
     case ValidationFailure::LongitudeBeyond180:
         return {ReminderFrame::Longitude, {Red, Red, Red}};
     }

@@ -9,8 +9,12 @@ namespace input {
 
 namespace {
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -86,8 +90,8 @@ double ReadNumber(std::string_view text) {
     }
 
     double value = 0.0;
-    const auto result =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::general);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                        std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         if (!significant || leadingExponent + exponent <= 0)
             value = 0.0;
@@ -99,6 +103,8 @@ double ReadNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-bool IsWhole(double value) { return value == std::floor(value); }
+bool IsWhole(double value) {
+    return value == std::floor(value);
+}
 
 } // namespace input

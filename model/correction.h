@@ -23,7 +23,7 @@ inline constexpr std::array<int, MonthCount> MonthStartDays{1,   32,  60,  91,  
 
 // The month names of the table view's list, UTF-8, January first.
 inline constexpr std::array<std::string_view, MonthCount> MonthNames{
-    "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",   "Απρίλιος",    "Μάιος",     "Ιούνιος",
+    "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",     "Απρίλιος",  "Μάιος",     "Ιούνιος",
     "Ιούλιος",    "Αύγουστος",   "Σεπτέμβριος", "Οκτώβριος", "Νοέμβριος", "Δεκέμβριος"};
 
 // The two days the views take for the extremes of the year.

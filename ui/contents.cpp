@@ -89,8 +89,8 @@ std::vector<ControlSpec> FormTable() {
         Named(Row("PictureError", K::PictureBox, F, {8880, 2280, 2160, 3615}, {}, Default,
                   LightYellow, 0, false, Hidden | Border, 47),
               Correct),
-        Row("FrameLocGeoCo", K::Frame, F, {150, 150, 10950, 1935}, QStringLiteral("Επιλέξτε"),
-            Blue, LightYellow, 12, false, 0),
+        Row("FrameLocGeoCo", K::Frame, F, {150, 150, 10950, 1935}, QStringLiteral("Επιλέξτε"), Blue,
+            LightYellow, 12, false, 0),
         Named(Row("PictureMatrix", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default,
                   LightYellow, 0, false, Hidden | Border, 58),
               Table),
@@ -120,14 +120,14 @@ std::vector<ControlSpec> ReminderTable() {
               Remember, Rule180),
         Row("LabelCor", K::Label, P, {1680, 480, 2895, 495}, Correct, Red, LightYellow, 12, false,
             AlignCenter),
-        Row("Label10", K::Label, "FrameErrorD", {360, 360, 4095, 1095}, Rule60, Blue,
-            LightYellow, 12, false, AlignCenter),
+        Row("Label10", K::Label, "FrameErrorD", {360, 360, 4095, 1095}, Rule60, Blue, LightYellow,
+            12, false, AlignCenter),
         Row("Label11", K::Label, "FrameErrorLo", {720, 360, 3255, 1335}, RuleLongitude, Blue,
             LightYellow, 12, false, AlignCenter),
         Row("Label5", K::Label, "FrameErrorP", {360, 360, 4095, 1095}, Rule60, Blue, LightYellow,
             12, false, AlignCenter),
-        Row("Label3", K::Label, "FrameErrorM", {480, 360, 4095, 1095}, Rule180, Blue,
-            LightYellow, 12, false, AlignCenter),
+        Row("Label3", K::Label, "FrameErrorM", {480, 360, 4095, 1095}, Rule180, Blue, LightYellow,
+            12, false, AlignCenter),
     };
 }
 
@@ -184,15 +184,19 @@ std::vector<ControlSpec> LocationTable() {
 TwipRect DayNumberPlace(int i) {
     const float left = i < 10 ? 800.0f : i < 20 ? 4100.0f : 7440.0f;
     const int r = i == 30 ? 10 : i % 10;
-    const float top = r == 0 ? 1275.0f : r == 1 ? 1620.0f : r == 2 ? 1965.0f : 2325.0f + 360.0f * (r - 3);
+    const float top = r == 0   ? 1275.0f
+                      : r == 1 ? 1620.0f
+                      : r == 2 ? 1965.0f
+                               : 2325.0f + 360.0f * (r - 3);
     return {left, top, 300, 360};
 }
 
 // The designed places of LabelValT(i); each refresh moves them beside their day numbers.
 TwipRect ValuePlace(int i) {
-    static constexpr std::array<float, 31> Tops{
-        1295, 1680, 2040, 2400, 2760, 3000, 3390, 3750, 4110, 4470, 1320, 1710, 2070, 2430, 2790, 3000,
-        3390, 3750, 4110, 4470, 1320, 1710, 2070, 2430, 2790, 3120, 3510, 3870, 4230, 4590, 4920};
+    static constexpr std::array<float, 31> Tops{1295, 1680, 2040, 2400, 2760, 3000, 3390, 3750,
+                                                4110, 4470, 1320, 1710, 2070, 2430, 2790, 3000,
+                                                3390, 3750, 4110, 4470, 1320, 1710, 2070, 2430,
+                                                2790, 3120, 3510, 3870, 4230, 4590, 4920};
     float left = i < 10 ? 1320.0f : i < 20 ? 4680.0f : 7800.0f;
     if (i == 0) left = 1385;
     if (i == 5) left = 1380;
@@ -206,13 +210,13 @@ std::vector<ControlSpec> TableTable() {
     using K = Kind;
     const QString T = QStringLiteral("PictureMatrix");
     std::vector<ControlSpec> rows{Row("ComboMonth", K::ComboBox, T, {4515, 315, 2160, 435},
-                                      QStringLiteral("Ιανουάριος"), DarkBlue, White, 11.25, true,
-                                      0, 59)};
+                                      QStringLiteral("Ιανουάριος"), DarkBlue, White, 11.25, true, 0,
+                                      59)};
     rows[0].items = Items(model::MonthNames);
     auto value = [&](int i) {
-        ControlSpec row = Row("LabelValT", K::Label, T, ValuePlace(i),
-                              QStringLiteral("-55 h  -55 min  -55 sec"), Red, Default, 9.75, true,
-                              AutoSize | Transparent);
+        ControlSpec row =
+            Row("LabelValT", K::Label, T, ValuePlace(i), QStringLiteral("-55 h  -55 min  -55 sec"),
+                Red, Default, 9.75, true, AutoSize | Transparent);
         row.index = i;
         rows.push_back(std::move(row));
     };
@@ -256,9 +260,9 @@ std::vector<ControlSpec> DiagramTable() {
     const std::vector<QString> monthNames = Items(model::MonthNames);
     for (int month : {1, 3, 5, 7, 8, 10, 12, 2, 4, 6, 9, 11}) {
         const MonthPicture& m = MonthPictures[static_cast<std::size_t>(month - 1)];
-        ControlSpec row = Row(QStringLiteral("PictureM%1").arg(month), K::PictureBox, D,
-                              {m.left, 240, m.width, 5020}, {}, Default, m.back, 0, false, 0,
-                              29 + month);
+        ControlSpec row =
+            Row(QStringLiteral("PictureM%1").arg(month), K::PictureBox, D,
+                {m.left, 240, m.width, 5020}, {}, Default, m.back, 0, false, 0, 29 + month);
         row.accessibleName = monthNames[static_cast<std::size_t>(month - 1)];
         row.scaleWidth = m.scaleWidth;
         row.scaleHeight = 5025;
@@ -266,10 +270,10 @@ std::vector<ControlSpec> DiagramTable() {
     }
     static constexpr std::array<float, 7> TimeTops{600, 1200, 2040, 2760, 3360, 4080, 4800};
     for (int i : {0, 2, 6, 5, 4, 3, 1}) {
-        ControlSpec row = Row("Labeltime", K::Label, D,
-                              {135, TimeTops[static_cast<std::size_t>(i)], 675, 570},
-                              QStringLiteral("Label%1").arg(i), Red, LightYellow, 9.75, true,
-                              AlignRight | Transparent);
+        ControlSpec row =
+            Row("Labeltime", K::Label, D, {135, TimeTops[static_cast<std::size_t>(i)], 675, 570},
+                QStringLiteral("Label%1").arg(i), Red, LightYellow, 9.75, true,
+                AlignRight | Transparent);
         row.index = i;
         rows.push_back(std::move(row));
     }
@@ -316,7 +320,7 @@ Placement* Make(const ControlSpec& design, QWidget* parent) {
         Qt::Alignment align = Qt::AlignTop;
         align |= (design.flags & AlignRight)    ? Qt::AlignRight
                  : (design.flags & AlignCenter) ? Qt::AlignHCenter
-                                              : Qt::AlignLeft;
+                                                : Qt::AlignLeft;
         label->setAlignment(align);
         label->setCaption(design.caption);
         made = label;
@@ -394,9 +398,10 @@ Controls::Controls(Form& form) {
         made->setContainer(container);
         if (auto* picture = dynamic_cast<PictureBox*>(made)) {
             const float inside = 2 * static_cast<float>(picture->frameWidth() * TwipsPerPixel);
-            picture->setScaleWidth(design.scaleWidth > 0 ? design.scaleWidth : design.rect.width - inside);
+            picture->setScaleWidth(design.scaleWidth > 0 ? design.scaleWidth
+                                                         : design.rect.width - inside);
             picture->setScaleHeight(design.scaleHeight > 0 ? design.scaleHeight
-                                                         : design.rect.height - inside);
+                                                           : design.rect.height - inside);
         }
         if (auto* label = dynamic_cast<Label*>(made)) label->setAutoSize(design.flags & AutoSize);
         if (design.flags & Hidden) made->widget()->hide();

@@ -42,7 +42,9 @@ void Label::setAutoSize(bool autoSize) {
     fit();
 }
 
-QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+QColor Label::foreColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void Label::fit() {
     if (!autoSize_) return;
@@ -93,7 +95,9 @@ void TextBox::setForeColor(QColor colour) {
     setPalette(palette);
 }
 
-QColor TextBox::foreColor() const { return palette().color(QPalette::Text); }
+QColor TextBox::foreColor() const {
+    return palette().color(QPalette::Text);
+}
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
     setEditable(true);

@@ -77,7 +77,9 @@ void PictureBox::setScaleHeight(float height) {
     update();
 }
 
-QColor PictureBox::backColor() const { return palette().color(QPalette::Window); }
+QColor PictureBox::backColor() const {
+    return palette().color(QPalette::Window);
+}
 
 void PictureBox::Cls() {
     if (operations_.empty()) return;
@@ -185,4 +187,3 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 } // namespace ui
-

@@ -45,8 +45,12 @@ double Placement::outerLeft() const {
 double Placement::outerTop() const {
     return container_ ? container_->insideTop() + rect_.top : 0.0;
 }
-double Placement::insideLeft() const { return outerLeft() + inset_; }
-double Placement::insideTop() const { return outerTop() + inset_; }
+double Placement::insideLeft() const {
+    return outerLeft() + inset_;
+}
+double Placement::insideTop() const {
+    return outerTop() + inset_;
+}
 
 void Placement::place() {
     if (!container_) return; // the window places itself

@@ -7,7 +7,9 @@
 namespace views {
 
 namespace {
-bool MultipleOf5(double whole) { return std::fmod(whole, 5.0) == 0.0; }
+bool MultipleOf5(double whole) {
+    return std::fmod(whole, 5.0) == 0.0;
+}
 } // namespace
 
 double TopMinuteFor(double peakMinutes) {
@@ -55,7 +57,8 @@ const MonthStyle& StyleOf(int month) {
 }
 
 void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
-                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels) {
+                const WindowState& state,
+                const std::array<ui::Label*, TimeLabelCount>* timeLabels) {
     const MonthStyle& style = StyleOf(month);
     const double h = january.height;
     const double w = january.width;
@@ -97,7 +100,8 @@ void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& janua
             model::CorrectionMinutes(firstDay + d, state.Longitude, state.ZoneMeridian, state.Pi);
         const double y = RoundHalfEven((state.TopMinute - c) * state.MinuteHeight);
         const float x = static_cast<float>(d) * state.DayWidth + state.DayWidth / 2.0f;
-        for (int radius = 1; radius <= DotCircles; ++radius) picture.Circle(x, y, radius, DotColour);
+        for (int radius = 1; radius <= DotCircles; ++radius)
+            picture.Circle(x, y, radius, DotColour);
     }
 }
 

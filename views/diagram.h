@@ -21,7 +21,7 @@ void SetUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryH
 double RoundHalfEven(double value);
 
 struct MonthStyle {
-    QRgb line;              // border and day lines
+    QRgb line;                     // border and day lines
     std::array<float, 2> dayLines; // in day widths
 };
 const MonthStyle& StyleOf(int month);

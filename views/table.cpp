@@ -59,7 +59,8 @@ void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_
     state.ShowHours = ShowHoursFor(state);
     if (const int month = MonthOf(monthText); month >= 0) {
         state.MonthFirstDay = model::MonthStartDays[static_cast<std::size_t>(month)];
-        state.MonthLength = static_cast<std::int16_t>(model::MonthLengths[static_cast<std::size_t>(month)]);
+        state.MonthLength =
+            static_cast<std::int16_t>(model::MonthLengths[static_cast<std::size_t>(month)]);
     }
     for (int row = 0; row < state.MonthLength && row < TableRows; ++row) {
         const double f = model::CorrectionSeconds(state.MonthFirstDay + row, state.Longitude,

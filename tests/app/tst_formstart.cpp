@@ -36,7 +36,8 @@ void type(QWidget* field, const QString& text) {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
-    for (QChar c : text) QTest::sendKeyEvent(QTest::KeyAction::Click, field, Qt::Key_unknown, c, Qt::NoModifier);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::KeyAction::Click, field, Qt::Key_unknown, c, Qt::NoModifier);
 }
 
 } // namespace
@@ -92,7 +93,8 @@ private slots:
         QCOMPARE(degrees()->text(), QString("23"));
         QCOMPARE(minutes()->text(), QString("31"));
         QCOMPARE(seconds()->text(), QString("43"));
-        for (ui::TextBox* box : {degrees(), minutes(), seconds()}) QCOMPARE(box->foreColor(), Green);
+        for (ui::TextBox* box : {degrees(), minutes(), seconds()})
+            QCOMPARE(box->foreColor(), Green);
         QVERIFY(child<QRadioButton>(*form, "OptionEast")->isChecked());
         QVERIFY(!child<QRadioButton>(*form, "OptionWest")->isChecked());
         QCOMPARE(zone()->currentText(), QString("GMT +02:00"));
@@ -113,20 +115,90 @@ private slots:
         QTest::addColumn<QString>("normalised"); // the three texts after the refresh
         QTest::addColumn<QString>("colours");    // g, r, b or k (kept: yellow marker) per field
         // Before each row the fields are marked "kept" with a colour no rule sets.
-        QTest::newRow("degrees 200") << "200" << "31" << "43" << "FrameErrorM" << "200 31 43" << "rkb";
-        QTest::newRow("degrees 5,5") << "5,5" << "31" << "43" << "FrameErrorM" << "5.5 31 43" << "rbb";
-        QTest::newRow("degrees -3") << "-3" << "31" << "43" << "FrameErrorM" << "-3 31 43" << "rkb";
-        QTest::newRow("degrees 1e400") << "1e400" << "31" << "43" << "FrameErrorM" << "1e400 31 43" << "rkb";
-        QTest::newRow("degrees -1e999") << "-1e999" << "31" << "43" << "FrameErrorM" << "-1e999 31 43" << "rkb";
-        QTest::newRow("minutes 75") << "23" << "75" << "43" << "FrameErrorP" << "23 75 43" << "krk";
-        QTest::newRow("minutes 7.5") << "23" << "7.5" << "43" << "FrameErrorP" << "23 7.5 43" << "krk";
-        QTest::newRow("seconds 61") << "23" << "31" << "61" << "FrameErrorD" << "23 31 61" << "kkr";
-        QTest::newRow("seconds 1,5") << "23" << "31" << "1,5" << "FrameErrorD" << "23 31 1.5" << "kkr";
-        QTest::newRow("beyond 180") << "180" << "00" << "01" << "FrameErrorLo" << "180 00 01" << "rrr";
-        QTest::newRow("180 exactly") << "180" << "0" << "" << "" << "180 00 00" << "ggg";
-        QTest::newRow("179 60 00") << "179" << "60" << "00" << "" << "179 60 00" << "ggg";
-        QTest::newRow("padding") << "7" << "abc" << "5" << "" << "07 00 05" << "ggg";
-        QTest::newRow("written green") << "3,0" << "31" << "43" << "" << "3.0 31 43" << "ggg";
+        QTest::newRow("degrees 200") << "200"
+                                     << "31"
+                                     << "43"
+                                     << "FrameErrorM"
+                                     << "200 31 43"
+                                     << "rkb";
+        QTest::newRow("degrees 5,5") << "5,5"
+                                     << "31"
+                                     << "43"
+                                     << "FrameErrorM"
+                                     << "5.5 31 43"
+                                     << "rbb";
+        QTest::newRow("degrees -3") << "-3"
+                                    << "31"
+                                    << "43"
+                                    << "FrameErrorM"
+                                    << "-3 31 43"
+                                    << "rkb";
+        QTest::newRow("degrees 1e400") << "1e400"
+                                       << "31"
+                                       << "43"
+                                       << "FrameErrorM"
+                                       << "1e400 31 43"
+                                       << "rkb";
+        QTest::newRow("degrees -1e999") << "-1e999"
+                                        << "31"
+                                        << "43"
+                                        << "FrameErrorM"
+                                        << "-1e999 31 43"
+                                        << "rkb";
+        QTest::newRow("minutes 75") << "23"
+                                    << "75"
+                                    << "43"
+                                    << "FrameErrorP"
+                                    << "23 75 43"
+                                    << "krk";
+        QTest::newRow("minutes 7.5") << "23"
+                                     << "7.5"
+                                     << "43"
+                                     << "FrameErrorP"
+                                     << "23 7.5 43"
+                                     << "krk";
+        QTest::newRow("seconds 61") << "23"
+                                    << "31"
+                                    << "61"
+                                    << "FrameErrorD"
+                                    << "23 31 61"
+                                    << "kkr";
+        QTest::newRow("seconds 1,5") << "23"
+                                     << "31"
+                                     << "1,5"
+                                     << "FrameErrorD"
+                                     << "23 31 1.5"
+                                     << "kkr";
+        QTest::newRow("beyond 180") << "180"
+                                    << "00"
+                                    << "01"
+                                    << "FrameErrorLo"
+                                    << "180 00 01"
+                                    << "rrr";
+        QTest::newRow("180 exactly") << "180"
+                                     << "0"
+                                     << ""
+                                     << ""
+                                     << "180 00 00"
+                                     << "ggg";
+        QTest::newRow("179 60 00") << "179"
+                                   << "60"
+                                   << "00"
+                                   << ""
+                                   << "179 60 00"
+                                   << "ggg";
+        QTest::newRow("padding") << "7"
+                                 << "abc"
+                                 << "5"
+                                 << ""
+                                 << "07 00 05"
+                                 << "ggg";
+        QTest::newRow("written green") << "3,0"
+                                       << "31"
+                                       << "43"
+                                       << ""
+                                       << "3.0 31 43"
+                                       << "ggg";
     }
     void failuresShowOneFrameAndColourTheFields() {
         QFETCH(QString, d);
@@ -150,8 +222,9 @@ private slots:
         const std::map<QChar, QColor> meaning{{'g', Green}, {'r', Red}, {'b', Blue}, {'k', kept}};
         const std::array<ui::TextBox*, 3> boxes{degrees(), minutes(), seconds()};
         for (int i = 0; i < 3; ++i)
-            QVERIFY2(boxes[i]->foreColor() == meaning.at(colours[i]),
-                     qPrintable(QString("field %1 is %2").arg(i).arg(boxes[i]->foreColor().name())));
+            QVERIFY2(
+                boxes[i]->foreColor() == meaning.at(colours[i]),
+                qPrintable(QString("field %1 is %2").arg(i).arg(boxes[i]->foreColor().name())));
     }
 
     void theReminderCoversTheViewArea() {
@@ -162,7 +235,8 @@ private slots:
         QCOMPARE(panel->geometry(), diagram->geometry());
         QCOMPARE(panel->Width(), 10950.0f);
         QCOMPARE(panel->ScaleWidth(), diagram->ScaleWidth());
-        for (const char* name : {"LabelCor", "FrameErrorM", "FrameErrorP", "FrameErrorD", "FrameErrorLo"}) {
+        for (const char* name :
+             {"LabelCor", "FrameErrorM", "FrameErrorP", "FrameErrorD", "FrameErrorLo"}) {
             auto* placed = dynamic_cast<ui::Placement*>(control(name));
             QCOMPARE(placed->Left(), (10950.0f - placed->Width()) / 2.0f);
         }
@@ -271,13 +345,20 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("rows");
-        QTest::newRow("1 January") << "23" << true << "GMT +02:00" << "Ιανουάριος" << 0 << "+29 min  +15 sec" << 31;
-        QTest::newRow("13 February") << "23" << true << "GMT +02:00" << "Φεβρουάριος" << 12 << "+40 min  +09 sec" << 28;
-        QTest::newRow("1 November at 0") << "0" << true << "GMT" << "Νοέμβριος" << 0 << "-16 min  -21 sec" << 30;
-        QTest::newRow("15 April at 0") << "0" << true << "GMT" << "Απρίλιος" << 14 << "-00 min  -00 sec" << 30;
-        QTest::newRow("hours ahead") << "0" << true << "GMT +02:00" << "Φεβρουάριος" << 0 << "+02 h  +13 min  +20 sec" << 28;
-        QTest::newRow("hours behind") << "0" << true << "GMT -02:00" << "Φεβρουάριος" << 0 << "-01 h  -46 min  -39 sec" << 28;
-        QTest::newRow("a day ahead") << "180" << false << "GMT +13:00" << "Νοέμβριος" << 0 << "+24 h  +43 min  +38 sec" << 30;
+        QTest::newRow("1 January") << "23" << true << "GMT +02:00"
+                                   << "Ιανουάριος" << 0 << "+29 min  +15 sec" << 31;
+        QTest::newRow("13 February") << "23" << true << "GMT +02:00"
+                                     << "Φεβρουάριος" << 12 << "+40 min  +09 sec" << 28;
+        QTest::newRow("1 November at 0") << "0" << true << "GMT"
+                                         << "Νοέμβριος" << 0 << "-16 min  -21 sec" << 30;
+        QTest::newRow("15 April at 0") << "0" << true << "GMT"
+                                       << "Απρίλιος" << 14 << "-00 min  -00 sec" << 30;
+        QTest::newRow("hours ahead") << "0" << true << "GMT +02:00"
+                                     << "Φεβρουάριος" << 0 << "+02 h  +13 min  +20 sec" << 28;
+        QTest::newRow("hours behind") << "0" << true << "GMT -02:00"
+                                      << "Φεβρουάριος" << 0 << "-01 h  -46 min  -39 sec" << 28;
+        QTest::newRow("a day ahead") << "180" << false << "GMT +13:00"
+                                     << "Νοέμβριος" << 0 << "+24 h  +43 min  +38 sec" << 30;
     }
     void tableCaptionsOfWorkedExamples() {
         QFETCH(QString, d);
@@ -316,13 +397,17 @@ private slots:
         QTest::addColumn<double>("top");
         QTest::addColumn<QStringList>("labels");
         QTest::newRow("start-up") << "23" << true << "GMT +02:00" << 42.0
-                                  << QStringList{"+40min", "+35min", "+30min", "+25min", "+20min", "+15min", "+10min"};
+                                  << QStringList{"+40min", "+35min", "+30min", "+25min",
+                                                 "+20min", "+15min", "+10min"};
         QTest::newRow("15 West") << "15" << false << "GMT +02:00" << 196.0
-                                 << QStringList{"+3h +15min", "+3h +10min", "+3h +5min", "+3h ", "+2h +55min", "+2h +50min", "+2h +45min"};
+                                 << QStringList{"+3h +15min", "+3h +10min", "+3h +5min", "+3h ",
+                                                "+2h +55min", "+2h +50min", "+2h +45min"};
         QTest::newRow("60 East") << "60" << true << "GMT" << -224.0
-                                 << QStringList{"-3h -45min", "-3h -50min", "-3h -55min", "-4h ", "-4h -5min", "-4h -10min", "-4h -15min"};
+                                 << QStringList{"-3h -45min", "-3h -50min", "-3h -55min", "-4h ",
+                                                "-4h -5min",  "-4h -10min", "-4h -15min"};
         QTest::newRow("0") << "0" << true << "GMT" << 16.0
-                           << QStringList{"+15min", "+10min", "+5min", "0min", "-5min", "-10min", "-15min"};
+                           << QStringList{"+15min", "+10min", "+5min", "0min",
+                                          "-5min",  "-10min", "-15min"};
     }
     void diagramLabelsFollowTheLocation() {
         QFETCH(QString, d);
@@ -353,11 +438,16 @@ private slots:
         QTest::addColumn<QString>("d");
         QTest::addColumn<QString>("zoneText");
         QTest::addColumn<bool>("reminder");
-        QTest::newRow("1e300 degrees") << "1e300" << "GMT +02:00" << true;
-        QTest::newRow("1e400 degrees") << "1e400" << "GMT +02:00" << true;
-        QTest::newRow("typed huge zone") << "23" << "GMT +1e300" << false;
-        QTest::newRow("typed overflowing zone") << "23" << "GMT +1e400" << false;
-        QTest::newRow("largest valid") << "180" << "GMT +13:00" << false;
+        QTest::newRow("1e300 degrees") << "1e300"
+                                       << "GMT +02:00" << true;
+        QTest::newRow("1e400 degrees") << "1e400"
+                                       << "GMT +02:00" << true;
+        QTest::newRow("typed huge zone") << "23"
+                                         << "GMT +1e300" << false;
+        QTest::newRow("typed overflowing zone") << "23"
+                                                << "GMT +1e400" << false;
+        QTest::newRow("largest valid") << "180"
+                                       << "GMT +13:00" << false;
     }
     void hugeInputsNeverStopTheWindow() {
         QFETCH(QString, d);
@@ -372,7 +462,9 @@ private slots:
         }
         QVERIFY(std::isfinite(form->state().ZoneMeridian));
         int labelled = 0;
-        for (int i = 0; i < 7; ++i) labelled += caption(QString("Labeltime(%1)").arg(i)).endsWith("min") || caption(QString("Labeltime(%1)").arg(i)).endsWith("h ");
+        for (int i = 0; i < 7; ++i)
+            labelled += caption(QString("Labeltime(%1)").arg(i)).endsWith("min") ||
+                        caption(QString("Labeltime(%1)").arg(i)).endsWith("h ");
         QCOMPARE(labelled, 7);
     }
 };

@@ -39,18 +39,32 @@ constexpr int DefaultRefreshes = 10'000;
 using check::Control;
 
 std::atomic<long long> LiveObjects{0};
-void Made(QObject*) { ++LiveObjects; }
-void Gone(QObject*) { --LiveObjects; }
+void Made(QObject*) {
+    ++LiveObjects;
+}
+void Gone(QObject*) {
+    --LiveObjects;
+}
 
 // The pieces random texts are made of: what numbers, zones and months are made of, and what
 // breaks them.
-const QStringList Pieces{
-    "0", "1", "2", "3", "5", "7", "9", "00", "12", "23", "31", "43", "59", "60", "61", "179", "180",
-    "181", ".", ",", "+", "-", "e", "E", "D", "d", "e400", "e308", "e-324", " ", "\t", "\n", "&H",
-    "&O", "α", "Ω", "ς", "΄", "ά", "ΐ", "GMT", "GMT ", " +", ":", "ZP", ":30", ":45", "x", "%",
-    "€", "😀", QString(QChar(0)), "1e400", "1e308", "4.9e-324", "-0", "1D5", "1 2", "+.5",
-    "&H10", "Ιανουάριος", "Φεβρουάριος", "Μάιος", "ιανουάριος", "GMT +02:00", "GMT -03:30",
-    "GMT +13:00"};
+const QStringList Pieces{"0",          "1",           "2",         "3",
+                         "5",          "7",           "9",         "00",
+                         "12",         "23",          "31",        "43",
+                         "59",         "60",          "61",        "179",
+                         "180",        "181",         ".",         ",",
+                         "+",          "-",           "e",         "E",
+                         "D",          "d",           "e400",      "e308",
+                         "e-324",      " ",           "\t",        "\n",
+                         "&H",         "&O",          "α",         "Ω",
+                         "ς",          "΄",           "ά",         "ΐ",
+                         "GMT",        "GMT ",        " +",        ":",
+                         "ZP",         ":30",         ":45",       "x",
+                         "%",          "€",           "😀",         QString(QChar(0)),
+                         "1e400",      "1e308",       "4.9e-324",  "-0",
+                         "1D5",        "1 2",         "+.5",       "&H10",
+                         "Ιανουάριος", "Φεβρουάριος", "Μάιος",     "ιανουάριος",
+                         "GMT +02:00", "GMT -03:30",  "GMT +13:00"};
 
 class Player {
 public:
@@ -60,7 +74,8 @@ public:
     QString text() {
         const int kind = below(1000);
         if (kind == 0) return QString(100'000, QChar(u"0123456789"[below(10)])); // very long
-        if (kind < 10) return QString::fromUtf8(odd::Numbers[below(std::size(odd::Numbers))].text.data());
+        if (kind < 10)
+            return QString::fromUtf8(odd::Numbers[below(std::size(odd::Numbers))].text.data());
         if (kind < 20) {
             const auto& item = input::ZoneItems[static_cast<std::size_t>(below(33))];
             return QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
@@ -148,7 +163,8 @@ class TestRandomUse : public QObject {
         const auto now = check::FieldTexts(*form);
         const auto shown = check::FieldColours(*form);
         for (std::size_t i = 0; i < 3; ++i) {
-            if (now[i] != texts[i] || (typed && shown[i] == check::Green)) colours[i] = check::Green;
+            if (now[i] != texts[i] || (typed && shown[i] == check::Green))
+                colours[i] = check::Green;
             texts[i] = now[i];
         }
     }
@@ -171,9 +187,10 @@ class TestRandomUse : public QObject {
         if (form->state().ViewMode != viewMode) return "ViewMode changed";
         QString fault;
         const check::Shown shown = *check::State(*form, fault);
-        const check::Shown wanted = lastCheck != input::ValidationFailure::None ? check::Shown::Reminder
-                                    : viewMode == 0                           ? check::Shown::Diagram
-                                                                              : check::Shown::Table;
+        const check::Shown wanted = lastCheck != input::ValidationFailure::None
+                                        ? check::Shown::Reminder
+                                    : viewMode == 0 ? check::Shown::Diagram
+                                                    : check::Shown::Table;
         if (shown != wanted)
             return QString("state %1 on show, not %2").arg(int(shown)).arg(int(wanted));
         if (wanted == check::Shown::Reminder &&
@@ -274,10 +291,12 @@ class TestRandomUse : public QObject {
             direct = 1;
             viewMode = diagram ? 0 : 1;
             if (player.chance(90))
-                Control<ui::CommandButton>(*form, diagram ? "CommandDiagram" : "CommandMatrix").click();
+                Control<ui::CommandButton>(*form, diagram ? "CommandDiagram" : "CommandMatrix")
+                    .click();
             else
                 QTest::mouseClick(
-                    Control<ui::CommandButton>(*form, diagram ? "CommandDiagram" : "CommandMatrix").widget(),
+                    Control<ui::CommandButton>(*form, diagram ? "CommandDiagram" : "CommandMatrix")
+                        .widget(),
                     Qt::LeftButton);
             return diagram ? "click Γράφημα" : "click Πίνακας τιμών";
         }
@@ -357,10 +376,14 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("byReturn");
-        QTest::newRow("month, then away") << "ComboMonth" << "Μάιος" << false;
-        QTest::newRow("month, then Return") << "ComboMonth" << "Μάιος" << true;
-        QTest::newRow("zone, then away") << "ComboZW" << "GMT +03:00" << false;
-        QTest::newRow("zone, then Return") << "ComboZW" << "GMT -12:00" << true;
+        QTest::newRow("month, then away") << "ComboMonth"
+                                          << "Μάιος" << false;
+        QTest::newRow("month, then Return") << "ComboMonth"
+                                            << "Μάιος" << true;
+        QTest::newRow("zone, then away") << "ComboZW"
+                                         << "GMT +03:00" << false;
+        QTest::newRow("zone, then Return") << "ComboZW"
+                                           << "GMT -12:00" << true;
     }
     void aTypedItemIsNoPick() {
         QFETCH(QString, list);
@@ -374,7 +397,8 @@ private slots:
         combo.setFocus();
         QTest::keyClick(&combo, Qt::Key_A, Qt::ControlModifier);
         for (QChar c : typed)
-            QTest::sendKeyEvent(QTest::KeyAction::Click, &combo, Qt::Key_unknown, c, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::KeyAction::Click, &combo, Qt::Key_unknown, c,
+                                Qt::NoModifier);
         QCOMPARE(combo.currentText(), typed);
         if (byReturn) {
             QTest::keyClick(&combo, Qt::Key_Return);
@@ -391,7 +415,8 @@ private slots:
         // The typed text is read at the next refresh, as it stands.
         Control<ui::CommandButton>(*form, "CommandDiagram").click();
         QCOMPARE(fields[1]->text(), QString("07"));
-        if (list == "ComboZW") QCOMPARE(form->state().ZoneMeridian, typed == "GMT +03:00" ? 45.0 : -180.0);
+        if (list == "ComboZW")
+            QCOMPARE(form->state().ZoneMeridian, typed == "GMT +03:00" ? 45.0 : -180.0);
     }
 
     // Found by the random use (seeds 4, 7, 8, 11: "render the window"): rendering the window
@@ -400,9 +425,12 @@ private slots:
     void renderingLeavesTheViewOnShow_data() {
         QTest::addColumn<QString>("degrees");
         QTest::addColumn<QString>("button");
-        QTest::newRow("at start-up") << "23" << "";
-        QTest::newRow("diagram after a failure") << "200" << "CommandDiagram";
-        QTest::newRow("table after a failure") << "200" << "CommandMatrix";
+        QTest::newRow("at start-up") << "23"
+                                     << "";
+        QTest::newRow("diagram after a failure") << "200"
+                                                 << "CommandDiagram";
+        QTest::newRow("table after a failure") << "200"
+                                               << "CommandMatrix";
     }
     void renderingLeavesTheViewOnShow() {
         QFETCH(QString, degrees);
@@ -486,8 +514,7 @@ private slots:
             qsizetype operations = 0;
             for (auto* picture : form->findChildren<ui::PictureBox*>())
                 operations += static_cast<qsizetype>(picture->operations().capacity());
-            return std::array<long long, 4>{LiveObjects.load(),
-                                            QApplication::allWidgets().size(),
+            return std::array<long long, 4>{LiveObjects.load(), QApplication::allWidgets().size(),
                                             form->findChildren<QObject*>().size(), operations};
         };
         std::array<long long, 4> first{};
@@ -504,7 +531,8 @@ private slots:
                 fields[2]->setText(in.s);
                 zone->setEditText(in.zone);
                 month->setEditText(in.month);
-                Control<ui::OptionButton>(*form, in.east ? "OptionEast" : "OptionWest").setChecked(true);
+                Control<ui::OptionButton>(*form, in.east ? "OptionEast" : "OptionWest")
+                    .setChecked(true);
                 form->CommandMatrix_Click();
                 form->CommandDiagram_Click();
                 refreshes += 2;
@@ -539,7 +567,8 @@ private slots:
         }
         qtHookData[3] = 0;
         qtHookData[4] = 0;
-        qInfo("%d refreshes: at most %lld QObjects, %lld widgets, %lld children, %lld drawing slots throughout",
+        qInfo("%d refreshes: at most %lld QObjects, %lld widgets, %lld children, %lld drawing "
+              "slots throughout",
               refreshes, first[0], first[1], first[2], first[3]);
     }
 };

@@ -11,7 +11,9 @@ namespace {
 constexpr int ScreenWidth = 1024, ScreenHeight = 768;
 constexpr QPoint WindowAt((ScreenWidth - 750) / 2, (ScreenHeight - 568) / 2);
 
-QColor at(const QImage& shot, int x, int y) { return shot.pixelColor(WindowAt + QPoint(x, y)); }
+QColor at(const QImage& shot, int x, int y) {
+    return shot.pixelColor(WindowAt + QPoint(x, y));
+}
 
 bool near(QColor a, QColor b) {
     return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 &&
@@ -62,7 +64,8 @@ private slots:
 
         // Wait until the light-yellow location frame shows where the centred window stands.
         const QColor lightYellow(255, 255, 192);
-        QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), !shot.isNull() && near(at(shot, 30, 100), lightYellow)), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = screenshot(), !shot.isNull() && near(at(shot, 30, 100), lightYellow)), 30000);
         QTest::qWait(500); // let the last paint land
         shot = screenshot();
         shot.save(SCREENSHOT_PATH);
@@ -97,7 +100,8 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(QColor, colour);
         const QColor seen = at(shot, point.x(), point.y());
-        QVERIFY2(near(seen, colour), qPrintable(QString("%1 at %2,%3").arg(seen.name()).arg(point.x()).arg(point.y())));
+        QVERIFY2(near(seen, colour),
+                 qPrintable(QString("%1 at %2,%3").arg(seen.name()).arg(point.x()).arg(point.y())));
     }
 
     void dotsOfKnownDays() {

@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QResizeEvent>
 #include <QStyleFactory>
-#include <sys/stat.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -27,6 +26,7 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -66,11 +66,14 @@ std::vector<std::vector<ui::DrawOp>> Drawings(const app::FormStart& form) {
     for (const char* name : {"PictureDiagram", "PictureMatrix", "PictureError"})
         all.push_back(check::Control<ui::PictureBox>(form, name).operations());
     for (int m = 1; m <= 12; ++m)
-        all.push_back(check::Control<ui::PictureBox>(form, QString("PictureM%1").arg(m)).operations());
+        all.push_back(
+            check::Control<ui::PictureBox>(form, QString("PictureM%1").arg(m)).operations());
     return all;
 }
 
-bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+bool Same(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
 
 // The same drawing, NaN for NaN: unchecked texts can put NaN into a hidden month picture.
 bool Same(const std::vector<std::vector<ui::DrawOp>>& a,
@@ -82,8 +85,8 @@ bool Same(const std::vector<std::vector<ui::DrawOp>>& a,
             const ui::DrawOp& x = a[i][j];
             const ui::DrawOp& y = b[i][j];
             if (x.kind != y.kind || x.colour != y.colour || x.width != y.width ||
-                !Same(x.x1, y.x1) || !Same(x.y1, y.y1) || !Same(x.x2, y.x2) ||
-                !Same(x.y2, y.y2) || !Same(x.radius, y.radius))
+                !Same(x.x1, y.x1) || !Same(x.y1, y.y1) || !Same(x.x2, y.x2) || !Same(x.y2, y.y2) ||
+                !Same(x.radius, y.radius))
                 return false;
         }
     }
@@ -129,7 +132,8 @@ void Run(const Case& c) {
     const auto first = check::FieldTexts(form);
     std::array<bool, 3> changed{};
     for (std::size_t i = 0; i < 3; ++i) changed[i] = first[i] != before[i];
-    if (QString fault = check::RefreshFaults(form, std::array<QColor, 3>{kept, kept, kept}, changed);
+    if (QString fault =
+            check::RefreshFaults(form, std::array<QColor, 3>{kept, kept, kept}, changed);
         !fault.isEmpty())
         Fail(c, fault);
 
@@ -214,7 +218,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The odd values of the issue in every text-bearing control, both views, rendered.
     const QString digits = QString::fromStdString(odd::MillionDigits());
     for (const odd::Expected& row : odd::Numbers) {
-        const QString t = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
+        const QString t =
+            QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
         Run({{t, "31", "43", "GMT +02:00", "Μάρτιος"}, "P"});
         Run({{"23", t, t, "GMT " + t, t}, "TWZ"});
         Run({{t, t, t, t, t}, "TMR"});

@@ -60,7 +60,9 @@ std::string Case; // the input being run, for the failure message
     std::abort();
 }
 
-bool Whole(double v) { return v == std::floor(v); }
+bool Whole(double v) {
+    return v == std::floor(v);
+}
 
 // The seven rules, written again from the table of checks, independently of the code under test.
 input::ValidationFailure FirstBroken(double d, double m, double s) {

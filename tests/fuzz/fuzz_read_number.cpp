@@ -19,8 +19,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The leading number of the text in strtod's form, or empty when the text begins with none.
 std::string LeadingNumber(std::string_view text) {

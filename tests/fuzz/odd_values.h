@@ -47,6 +47,8 @@ inline constexpr Expected Numbers[] = {
 };
 
 // A million digits: "1" and then 999 999 zeros, 1e999999.
-inline std::string MillionDigits() { return "1" + std::string(999'999, '0'); }
+inline std::string MillionDigits() {
+    return "1" + std::string(999'999, '0');
+}
 
 } // namespace odd

@@ -55,11 +55,16 @@ inline const char* const FrameNames[] = {"FrameErrorM", "FrameErrorP", "FrameErr
 
 inline QString FrameOf(input::ReminderFrame frame) {
     switch (frame) {
-    case input::ReminderFrame::Degrees: return "FrameErrorM";
-    case input::ReminderFrame::Minutes: return "FrameErrorP";
-    case input::ReminderFrame::Seconds: return "FrameErrorD";
-    case input::ReminderFrame::Longitude: return "FrameErrorLo";
-    case input::ReminderFrame::None: break;
+    case input::ReminderFrame::Degrees:
+        return "FrameErrorM";
+    case input::ReminderFrame::Minutes:
+        return "FrameErrorP";
+    case input::ReminderFrame::Seconds:
+        return "FrameErrorD";
+    case input::ReminderFrame::Longitude:
+        return "FrameErrorLo";
+    case input::ReminderFrame::None:
+        break;
     }
     return {};
 }
@@ -92,7 +97,8 @@ inline const QHash<QString, QString>& DesignedCaptions() {
     static const QHash<QString, QString> captions = [] {
         QHash<QString, QString> all;
         for (const ui::ControlSpec& design : ui::WindowContents())
-            if (design.kind == ui::Kind::Label) all.insert(ui::ControlName(design.name, design.index), design.caption);
+            if (design.kind == ui::Kind::Label)
+                all.insert(ui::ControlName(design.name, design.index), design.caption);
         return all;
     }();
     return captions;
@@ -247,8 +253,12 @@ inline QString RefreshFaults(const app::FormStart& form,
     for (std::size_t i = 0; i < 3; ++i) {
         QColor wanted;
         switch (display.marks[i]) {
-        case input::FieldMark::Red: wanted = Red; break;
-        case input::FieldMark::Blue: wanted = Blue; break;
+        case input::FieldMark::Red:
+            wanted = Red;
+            break;
+        case input::FieldMark::Blue:
+            wanted = Blue;
+            break;
         case input::FieldMark::Keep:
             if (!before) continue;
             wanted = changed[i] ? Green : (*before)[i];

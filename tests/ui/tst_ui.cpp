@@ -17,7 +17,9 @@ class TestUi : public QObject {
 
     std::unique_ptr<Form> form;
     std::unique_ptr<Controls> controls;
-    template <class T> T& get(const QString& name, int index = -1) { return controls->get<T>(name, index); }
+    template <class T> T& get(const QString& name, int index = -1) {
+        return controls->get<T>(name, index);
+    }
     // Where a control's widget stands in the window, in pixels.
     QRect inWindow(const QString& name) {
         QWidget* w = get<Label>(name).widget();
@@ -118,7 +120,8 @@ private slots:
             for (QChar c : design.caption)
                 QVERIFY2(metrics.inFont(c), qPrintable(design.name + " lacks " + QString(c)));
             if (design.kind == Kind::CommandButton) {
-                QVERIFY2(metrics.horizontalAdvance(design.caption) + 8 <= w->width(), qPrintable(design.name));
+                QVERIFY2(metrics.horizontalAdvance(design.caption) + 8 <= w->width(),
+                         qPrintable(design.name));
                 continue;
             }
             auto* label = static_cast<Label*>(w);
@@ -129,16 +132,20 @@ private slots:
             }
             // No word is wider than the label, and the wrapped lines fit its height.
             for (const QString& word : design.caption.split(' '))
-                QVERIFY2(metrics.horizontalAdvance(word) <= w->width(), qPrintable(design.name + ": " + word));
+                QVERIFY2(metrics.horizontalAdvance(word) <= w->width(),
+                         qPrintable(design.name + ": " + word));
             QVERIFY2(label->heightForWidth(w->width()) <= w->height(), qPrintable(design.name));
         }
         // The two-part minute labels wrap into their box too.
         auto& time = get<Label>("Labeltime", 0);
         for (const char* caption : {"+3h +15min", "-4h -15min", "+2h +55min", "-15min"}) {
             time.setCaption(caption);
-            QVERIFY2(time.heightForWidth(time.widget()->width()) <= time.widget()->height(), caption);
+            QVERIFY2(time.heightForWidth(time.widget()->width()) <= time.widget()->height(),
+                     caption);
             for (const QString& word : QString(caption).split(' '))
-                QVERIFY2(QFontMetrics(time.font()).horizontalAdvance(word) <= time.widget()->width(), caption);
+                QVERIFY2(QFontMetrics(time.font()).horizontalAdvance(word) <=
+                             time.widget()->width(),
+                         caption);
         }
     }
 

@@ -65,12 +65,24 @@ private slots:
         QTest::addColumn<QString>("zone");
         QTest::addColumn<double>("peak");
         QTest::addColumn<double>("top");
-        QTest::newRow("start-up") << "23" << "31" << "GMT +02:00" << 40.158 << 42.0;
-        QTest::newRow("0 GMT") << "0" << "0" << "GMT" << 14.273 << 16.0;
-        QTest::newRow("25 25 rounds up to 33") << "25" << "25" << "GMT +02:00" << 32.606 << 34.0;
-        QTest::newRow("0 at +02:00") << "0" << "0" << "GMT +02:00" << 134.273 << 136.0;
-        QTest::newRow("0 at -01:00") << "0" << "0" << "GMT -01:00" << -45.727 << -44.0;
-        QTest::newRow("15 18 at GMT") << "15" << "18" << "GMT" << -46.927 << -46.0;
+        QTest::newRow("start-up") << "23"
+                                  << "31"
+                                  << "GMT +02:00" << 40.158 << 42.0;
+        QTest::newRow("0 GMT") << "0"
+                               << "0"
+                               << "GMT" << 14.273 << 16.0;
+        QTest::newRow("25 25 rounds up to 33") << "25"
+                                               << "25"
+                                               << "GMT +02:00" << 32.606 << 34.0;
+        QTest::newRow("0 at +02:00") << "0"
+                                     << "0"
+                                     << "GMT +02:00" << 134.273 << 136.0;
+        QTest::newRow("0 at -01:00") << "0"
+                                     << "0"
+                                     << "GMT -01:00" << -45.727 << -44.0;
+        QTest::newRow("15 18 at GMT") << "15"
+                                      << "18"
+                                      << "GMT" << -46.927 << -46.0;
     }
     void topMinuteIsNeverAMultipleOfFive() {
         QFETCH(QString, degrees);
@@ -79,9 +91,10 @@ private slots:
         QFETCH(double, peak);
         QFETCH(double, top);
         const bool startup = degrees == "23";
-        const WindowState state = StateFor(
-            {degrees.toStdString(), minutes.toStdString(), startup ? "43" : "0", true, zone.toStdString()});
-        const double c = model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian);
+        const WindowState state = StateFor({degrees.toStdString(), minutes.toStdString(),
+                                            startup ? "43" : "0", true, zone.toStdString()});
+        const double c =
+            model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian);
         QVERIFY2(std::fabs(c - peak) < 0.0005, qPrintable(QString::number(c, 'f', 4)));
         QCOMPARE(state.TopMinute, top);
         QCOMPARE(state.DayWidth, 27.0f);
@@ -132,7 +145,8 @@ private slots:
         QCOMPARE(lines.size(), std::size_t(3 + 36));
         for (int r = 1; r <= 36; ++r) {
             const DrawOp& row = lines[static_cast<std::size_t>(2 + r)];
-            const int width = (r - 3) % 5 == 0 ? 2 : 1; // rows 3, 8, ... 33 stand for 40, 35, ... 10
+            const int width =
+                (r - 3) % 5 == 0 ? 2 : 1; // rows 3, 8, ... 33 stand for 40, 35, ... 10
             QCOMPARE(row, (DrawOp{DrawOp::Kind::Line, 0, 143.0 * (r - 1), 837, 143.0 * (r - 1), 0,
                                   qRgb(255, 0, 0), width}));
         }
@@ -147,10 +161,12 @@ private slots:
         QCOMPARE(circles.front().y1, 1828.0);
         QCOMPARE(circles.back().x1, 823.5);
         QCOMPARE(circles.back().y1, 420.0);
-        const QStringList expected{"+40min", "+35min", "+30min", "+25min", "+20min", "+15min", "+10min"};
+        const QStringList expected{"+40min", "+35min", "+30min", "+25min",
+                                   "+20min", "+15min", "+10min"};
         for (int i = 0; i < 7; ++i) {
             QCOMPARE(labels[static_cast<std::size_t>(i)]->text(), expected[i]);
-            QCOMPARE(labels[static_cast<std::size_t>(i)]->Top(), float(240 + 286 + 715 * i - 570 / 4.0));
+            QCOMPARE(labels[static_cast<std::size_t>(i)]->Top(),
+                     float(240 + 286 + 715 * i - 570 / 4.0));
         }
     }
 
@@ -188,7 +204,8 @@ private slots:
         for (int d = 0; d < days; ++d) {
             const DrawOp& dot = circles[static_cast<std::size_t>(d * 15)];
             QCOMPARE(dot.x1, 27.0 * d + 13.5);
-            const double c = model::CorrectionMinutes(first + d, state.Longitude, state.ZoneMeridian);
+            const double c =
+                model::CorrectionMinutes(first + d, state.Longitude, state.ZoneMeridian);
             QVERIFY(std::fabs(dot.y1 - (state.TopMinute - c) * state.MinuteHeight) <= 0.5);
         }
         for (ui::Label* label : labels) QCOMPARE(label->text(), QString("untouched"));
@@ -225,8 +242,10 @@ private slots:
     void uncheckedTextsGiveFiniteCorrections_data() {
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("east");
-        QTest::newRow("overflowing longitude") << QStringList{"1e400", "1e400", "1e400", "GMT +13:00"} << true;
-        QTest::newRow("overflowing West") << QStringList{"1e308", "1e308", "1e308", "GMT -12:00"} << false;
+        QTest::newRow("overflowing longitude")
+            << QStringList{"1e400", "1e400", "1e400", "GMT +13:00"} << true;
+        QTest::newRow("overflowing West")
+            << QStringList{"1e308", "1e308", "1e308", "GMT -12:00"} << false;
         QTest::newRow("huge zone too") << QStringList{"-1e999", "0", "0", "GMT +1e305"} << true;
     }
     void uncheckedTextsGiveFiniteCorrections() {
@@ -238,7 +257,8 @@ private slots:
                      837, 5020, state);
         QVERIFY(std::isfinite(state.TopMinute));
         for (int day = 1; day <= 365; ++day)
-            QVERIFY(std::isfinite(model::CorrectionSeconds(day, state.Longitude, state.ZoneMeridian)));
+            QVERIFY(
+                std::isfinite(model::CorrectionSeconds(day, state.Longitude, state.ZoneMeridian)));
     }
 
     void correctionCaptions_data() {
@@ -257,8 +277,10 @@ private slots:
         QTest::newRow("-6399.22 with hours") << -6399.22 << true << "-01 h  -46 min  -39 sec";
         QTest::newRow("no leading zero from 10") << 89018.18 << true << "+24 h  +43 min  +38 sec";
         QTest::newRow("hours left out") << 3725.0 << false << "+02 min  +05 sec";
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << true << "+inf h  +00 min  +00 sec";
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << "+00 min  +00 sec";
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << true
+                                  << "+inf h  +00 min  +00 sec";
+        QTest::newRow("not a number")
+            << std::numeric_limits<double>::quiet_NaN() << false << "+00 min  +00 sec";
     }
     void correctionCaptions() {
         QFETCH(double, seconds);
@@ -270,7 +292,8 @@ private slots:
 
     void hugeCaptionsAreWholeNumbers() {
         const CorrectionCaption text(-1e300, true);
-        const QString caption = QString::fromLatin1(text.text().data(), qsizetype(text.text().size()));
+        const QString caption =
+            QString::fromLatin1(text.text().data(), qsizetype(text.text().size()));
         QVERIFY(caption.startsWith("-"));
         QVERIFY(caption.endsWith(" h  -00 min  -00 sec"));
         const QString hours = caption.section(' ', 0, 0);
@@ -279,7 +302,8 @@ private slots:
     }
 
     void monthsAreFoundByTheirWholeName() {
-        for (int m = 0; m < 12; ++m) QCOMPARE(MonthOf(model::MonthNames[static_cast<std::size_t>(m)]), m);
+        for (int m = 0; m < 12; ++m)
+            QCOMPARE(MonthOf(model::MonthNames[static_cast<std::size_t>(m)]), m);
         QCOMPARE(MonthOf("ιανουάριος"), -1);
         QCOMPARE(MonthOf("Ιανουάριος "), -1);
         QCOMPARE(MonthOf("Ιανουαριος"), -1);
