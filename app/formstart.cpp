@@ -81,6 +81,9 @@ FormStart::FormStart()
         if (!PictureError.isHidden()) PictureError_Resize();
     };
     onResize = [this] { Form_Resize(); };
+    // A window manager that frames the window only once it is shown makes it taller than it was
+    // when it was centred: centre it again, once, by its outer frame.
+    onFrameKnown = [this] { CentreWindow(); };
 
     Form_Load();
 }
@@ -88,10 +91,14 @@ FormStart::FormStart()
 void FormStart::Form_Load() {
     // The platform window must exist for the outer size to include the frame.
     create();
+    CentreWindow();
+    Form_Resize();
+}
+
+void FormStart::CentreWindow() {
     const float top = (screenHeight() - Height()) / 2.0f;
     const float left = (screenWidth() - Width()) / 2.0f;
     setPosition(left, top);
-    Form_Resize();
 }
 
 views::LocationTexts FormStart::ReadLocationTexts() const {

@@ -44,6 +44,8 @@ public:
     const ui::Controls& controls() const { return controls_; }
 
 private:
+    // Puts the window's outer frame in the middle of the screen.
+    void CentreWindow();
     void PaintMonthPicture(int month);
     views::LocationTexts ReadLocationTexts() const;
 

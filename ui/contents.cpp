@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <array>
 
+// The rows name the fields the design gives and leave the rest to their defaults. g++ 12 warns
+// about every field a designated initializer leaves out, which is the point of writing them so.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace ui {
 
 const QString FormTitle = QStringLiteral("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ");
@@ -18,7 +22,6 @@ QString ControlName(const QString& name, int index) {
 
 namespace {
 
-constexpr Rgb Default{};
 constexpr Rgb LightYellow{255, 255, 192};
 constexpr Rgb Lavender{192, 192, 255};
 constexpr Rgb LightGreen{192, 255, 192};
@@ -46,30 +49,6 @@ const QString Correct = QStringLiteral("Παρακαλώ διορθώστε");
 const QString East = QStringLiteral("Ανατολικά");
 const QString West = QStringLiteral("Δυτικά");
 
-ControlSpec Row(QString name, Kind kind, QString container, TwipRect rect, QString caption,
-                Rgb fore, Rgb back, double points, bool bold, unsigned flags, int tab = -1) {
-    ControlSpec design;
-    design.name = std::move(name);
-    design.kind = kind;
-    design.container = std::move(container);
-    design.rect = rect;
-    design.caption = std::move(caption);
-    design.fore = fore;
-    design.back = back;
-    design.points = points;
-    design.bold = bold;
-    design.flags = flags;
-    design.tabIndex = tab;
-    return design;
-}
-
-// A row with the name (and description) assistive technology gives the control.
-ControlSpec Named(ControlSpec row, QString name, QString description = {}) {
-    row.accessibleName = std::move(name);
-    row.accessibleDescription = std::move(description);
-    return row;
-}
-
 void Append(std::vector<ControlSpec>& all, std::vector<ControlSpec> rows) {
     for (ControlSpec& row : rows) all.push_back(std::move(row));
 }
@@ -81,103 +60,202 @@ std::vector<QString> Items(auto const& texts) {
     return items;
 }
 
-// The window's own controls.
+// The window's own controls. The pictures show no caption: assistive technology names them.
 std::vector<ControlSpec> FormTable() {
-    using K = Kind;
     const QString F = QStringLiteral("FormStart");
     return {
-        Named(Row("PictureError", K::PictureBox, F, {8880, 2280, 2160, 3615}, {}, Default,
-                  LightYellow, 0, false, Hidden | Border, 47),
-              Correct),
-        Row("FrameLocGeoCo", K::Frame, F, {150, 150, 10950, 1935}, QStringLiteral("Επιλέξτε"), Blue,
-            LightYellow, 12, false, 0),
-        Named(Row("PictureMatrix", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default,
-                  LightYellow, 0, false, Hidden | Border, 58),
-              Table),
-        Named(Row("PictureDiagram", K::PictureBox, F, {150, 2280, 10950, 6000}, {}, Default,
-                  LightYellow, 0, false, Border, 0),
-              Diagram),
+        {.name = "PictureError",
+         .kind = Kind::PictureBox,
+         .container = F,
+         .rect = {8880, 2280, 2160, 3615},
+         .back = LightYellow,
+         .flags = Hidden | Border,
+         .tabIndex = 47,
+         .accessibleName = Correct},
+        {.name = "FrameLocGeoCo",
+         .kind = Kind::Frame,
+         .container = F,
+         .rect = {150, 150, 10950, 1935},
+         .caption = "Επιλέξτε",
+         .fore = Blue,
+         .back = LightYellow,
+         .points = 12},
+        {.name = "PictureMatrix",
+         .kind = Kind::PictureBox,
+         .container = F,
+         .rect = {150, 2280, 10950, 6000},
+         .back = LightYellow,
+         .flags = Hidden | Border,
+         .tabIndex = 58,
+         .accessibleName = Table},
+        {.name = "PictureDiagram",
+         .kind = Kind::PictureBox,
+         .container = F,
+         .rect = {150, 2280, 10950, 6000},
+         .back = LightYellow,
+         .flags = Border,
+         .tabIndex = 0,
+         .accessibleName = Diagram},
     };
+}
+
+// A frame of the reminder panel: announced when it shows, with its rule as the description.
+ControlSpec ReminderFrame(QString name, TwipRect rect, QString rule) {
+    return {.name = std::move(name),
+            .kind = Kind::Frame,
+            .container = "PictureError",
+            .rect = rect,
+            .caption = Remember,
+            .fore = Green,
+            .back = LightYellow,
+            .points = 12,
+            .flags = Hidden | Alert,
+            .accessibleName = Remember,
+            .accessibleDescription = std::move(rule)};
+}
+
+// A rule inside its frame of the reminder panel.
+ControlSpec RuleLabel(QString name, QString frame, TwipRect rect, QString rule) {
+    return {.name = std::move(name),
+            .kind = Kind::Label,
+            .container = std::move(frame),
+            .rect = rect,
+            .caption = std::move(rule),
+            .fore = Blue,
+            .back = LightYellow,
+            .points = 12,
+            .flags = AlignCenter};
 }
 
 // The reminder panel and its four frames.
 std::vector<ControlSpec> ReminderTable() {
-    using K = Kind;
-    const QString P = QStringLiteral("PictureError");
     return {
-        // Each frame is announced with its rule as the description.
-        Named(Row("FrameErrorD", K::Frame, P, {2520, 1440, 4935, 1575}, Remember, Green,
-                  LightYellow, 12, false, Hidden | Alert),
-              Remember, Rule60),
-        Named(Row("FrameErrorLo", K::Frame, P, {1800, 1440, 4575, 1935}, Remember, Green,
-                  LightYellow, 12, false, Hidden | Alert),
-              Remember, RuleLongitude),
-        Named(Row("FrameErrorP", K::Frame, P, {1080, 1440, 4935, 1575}, Remember, Green,
-                  LightYellow, 12, false, Hidden | Alert),
-              Remember, Rule60),
-        Named(Row("FrameErrorM", K::Frame, P, {240, 1440, 5175, 1575}, Remember, Green, LightYellow,
-                  12, false, Hidden | Alert),
-              Remember, Rule180),
-        Row("LabelCor", K::Label, P, {1680, 480, 2895, 495}, Correct, Red, LightYellow, 12, false,
-            AlignCenter),
-        Row("Label10", K::Label, "FrameErrorD", {360, 360, 4095, 1095}, Rule60, Blue, LightYellow,
-            12, false, AlignCenter),
-        Row("Label11", K::Label, "FrameErrorLo", {720, 360, 3255, 1335}, RuleLongitude, Blue,
-            LightYellow, 12, false, AlignCenter),
-        Row("Label5", K::Label, "FrameErrorP", {360, 360, 4095, 1095}, Rule60, Blue, LightYellow,
-            12, false, AlignCenter),
-        Row("Label3", K::Label, "FrameErrorM", {480, 360, 4095, 1095}, Rule180, Blue, LightYellow,
-            12, false, AlignCenter),
+        ReminderFrame("FrameErrorD", {2520, 1440, 4935, 1575}, Rule60),
+        ReminderFrame("FrameErrorLo", {1800, 1440, 4575, 1935}, RuleLongitude),
+        ReminderFrame("FrameErrorP", {1080, 1440, 4935, 1575}, Rule60),
+        ReminderFrame("FrameErrorM", {240, 1440, 5175, 1575}, Rule180),
+        {.name = "LabelCor",
+         .kind = Kind::Label,
+         .container = "PictureError",
+         .rect = {1680, 480, 2895, 495},
+         .caption = Correct,
+         .fore = Red,
+         .back = LightYellow,
+         .points = 12,
+         .flags = AlignCenter},
+        RuleLabel("Label10", "FrameErrorD", {360, 360, 4095, 1095}, Rule60),
+        RuleLabel("Label11", "FrameErrorLo", {720, 360, 3255, 1335}, RuleLongitude),
+        RuleLabel("Label5", "FrameErrorP", {360, 360, 4095, 1095}, Rule60),
+        RuleLabel("Label3", "FrameErrorM", {480, 360, 4095, 1095}, Rule180),
     };
 }
 
 // The location frame: the longitude, East or West, the time zone and the two view buttons.
 std::vector<ControlSpec> LocationTable() {
-    using K = Kind;
     const QString L = QStringLiteral("FrameLocGeoCo");
-    std::vector<ControlSpec> rows{
-        Row("CommandMatrix", K::CommandButton, L, {8400, 1190, 1695, 375}, Table, Default, Default,
-            11.25, true, 0, 91),
-        Row("ComboZW", K::ComboBox, L, {3787, 1150, 1965, 435}, QStringLiteral("GMT +02:00"),
-            Purple, Default, 11.25, true, 0, 57),
-        Row("CommandDiagram", K::CommandButton, L, {6840, 1190, 1215, 375}, Diagram, Default,
-            Default, 11.25, true, 0, 46),
+    // A label of the frame: its caption in `fore` on light yellow, 12 pt, sized to its caption.
+    auto word = [&](QString name, TwipRect rect, QString caption, Rgb fore) {
+        return ControlSpec{.name = std::move(name),
+                           .kind = Kind::Label,
+                           .container = L,
+                           .rect = rect,
+                           .caption = std::move(caption),
+                           .fore = fore,
+                           .back = LightYellow,
+                           .points = 12,
+                           .flags = AutoSize};
+    };
+    // A tonos that marks minutes, or with its twin seconds, of arc.
+    auto mark = [&](QString name, TwipRect rect) {
+        return ControlSpec{.name = std::move(name),
+                           .kind = Kind::Label,
+                           .container = L,
+                           .rect = rect,
+                           .caption = Tonos,
+                           .fore = Green,
+                           .points = 15.75,
+                           .bold = true,
+                           .flags = AutoSize | Transparent};
+    };
+    auto field = [&](QString name, TwipRect rect, QString text, int tab, QString spoken) {
+        return ControlSpec{.name = std::move(name),
+                           .kind = Kind::TextBox,
+                           .container = L,
+                           .rect = rect,
+                           .caption = std::move(text),
+                           .fore = Green,
+                           .points = 11.25,
+                           .bold = true,
+                           .tabIndex = tab,
+                           .accessibleName = std::move(spoken)};
+    };
+    return {
+        {.name = "CommandMatrix",
+         .kind = Kind::CommandButton,
+         .container = L,
+         .rect = {8400, 1190, 1695, 375},
+         .caption = Table,
+         .points = 11.25,
+         .bold = true,
+         .tabIndex = 91},
+        {.name = "ComboZW",
+         .kind = Kind::ComboBox,
+         .container = L,
+         .rect = {3787, 1150, 1965, 435},
+         .caption = "GMT +02:00",
+         .fore = Purple,
+         .points = 11.25,
+         .bold = true,
+         .tabIndex = 57,
+         .items = Items(input::ZoneItems)},
+        {.name = "CommandDiagram",
+         .kind = Kind::CommandButton,
+         .container = L,
+         .rect = {6840, 1190, 1215, 375},
+         .caption = Diagram,
+         .points = 11.25,
+         .bold = true,
+         .tabIndex = 46},
         // The option buttons are too narrow to show their own caption: the words beside them
         // name them.
-        Named(Row("OptionWest", K::OptionButton, L, {8713, 500, 222, 345},
-                  QStringLiteral("Option1"), Default, LightYellow, 0, false, 0, 43),
-              West),
-        Named(Row("OptionEast", K::OptionButton, L, {6958, 500, 222, 345},
-                  QStringLiteral("Option1"), Default, LightYellow, 0, false, Selected, 42),
-              East),
-        Named(Row("TextMLo", K::TextBox, L, {3787, 450, 500, 435}, QStringLiteral("23"), Green,
-                  Default, 11.25, true, 0, 4),
-              QStringLiteral("Μοίρες γεωγραφικού μήκους")),
-        Named(Row("TextPLo", K::TextBox, L, {4650, 450, 400, 435}, QStringLiteral("31"), Green,
-                  Default, 11.25, true, 0, 3),
-              QStringLiteral("Πρώτα λεπτά γεωγραφικού μήκους")),
-        Named(Row("TextDLo", K::TextBox, L, {5418, 450, 400, 435}, QStringLiteral("43"), Green,
-                  Default, 11.25, true, 0, 2),
-              QStringLiteral("Δεύτερα λεπτά γεωγραφικού μήκους")),
-        Row("LabelZW", K::Label, L, {2295, 1200, 1305, 345}, QStringLiteral("Ζώνη ώρας:"), Purple,
-            LightYellow, 12, false, AutoSize),
-        Row("Label1", K::Label, L, {8968, 480, 780, 345}, West, Green, LightYellow, 12, false,
-            AutoSize),
-        Row("LabelLo", K::Label, L, {1443, 480, 2175, 345}, QStringLiteral("Γεωγραφικό Μήκος:"),
-            Green, LightYellow, 12, false, AutoSize),
-        Row("Label7", K::Label, L, {5868, 450, 180, 450}, Tonos, Green, Default, 15.75, true,
-            AutoSize | Transparent),
-        Row("Label2", K::Label, L, {7213, 480, 1140, 345}, East, Green, LightYellow, 12, false,
-            AutoSize),
-        Row("Label6", K::Label, L, {5788, 450, 180, 450}, Tonos, Green, Default, 15.75, true,
-            AutoSize | Transparent),
-        Row("Label8", K::Label, L, {5030, 450, 180, 450}, Tonos, Green, Default, 15.75, true,
-            AutoSize | Transparent),
-        Row("Label9", K::Label, L, {4300, 430, 105, 285}, QStringLiteral("o"), Green, LightYellow,
-            9.75, true, AutoSize),
+        {.name = "OptionWest",
+         .kind = Kind::OptionButton,
+         .container = L,
+         .rect = {8713, 500, 222, 345},
+         .caption = "Option1",
+         .back = LightYellow,
+         .tabIndex = 43,
+         .accessibleName = West},
+        {.name = "OptionEast",
+         .kind = Kind::OptionButton,
+         .container = L,
+         .rect = {6958, 500, 222, 345},
+         .caption = "Option1",
+         .back = LightYellow,
+         .flags = Selected,
+         .tabIndex = 42,
+         .accessibleName = East},
+        field("TextMLo", {3787, 450, 500, 435}, "23", 4, "Μοίρες γεωγραφικού μήκους"),
+        field("TextPLo", {4650, 450, 400, 435}, "31", 3, "Πρώτα λεπτά γεωγραφικού μήκους"),
+        field("TextDLo", {5418, 450, 400, 435}, "43", 2, "Δεύτερα λεπτά γεωγραφικού μήκους"),
+        word("LabelZW", {2295, 1200, 1305, 345}, "Ζώνη ώρας:", Purple),
+        word("Label1", {8968, 480, 780, 345}, West, Green),
+        word("LabelLo", {1443, 480, 2175, 345}, "Γεωγραφικό Μήκος:", Green),
+        mark("Label7", {5868, 450, 180, 450}),
+        word("Label2", {7213, 480, 1140, 345}, East, Green),
+        mark("Label6", {5788, 450, 180, 450}),
+        mark("Label8", {5030, 450, 180, 450}),
+        {.name = "Label9",
+         .kind = Kind::Label,
+         .container = L,
+         .rect = {4300, 430, 105, 285},
+         .caption = "o",
+         .fore = Green,
+         .back = LightYellow,
+         .points = 9.75,
+         .bold = true,
+         .flags = AutoSize},
     };
-    rows[1].items = Items(input::ZoneItems);
-    return rows;
 }
 
 // Where LabelMonth(i) stands: three columns of days 1-10, 11-20 and 21-31.
@@ -207,24 +285,43 @@ TwipRect ValuePlace(int i) {
 
 // The table view: the month list and the 31 rows of day number and value.
 std::vector<ControlSpec> TableTable() {
-    using K = Kind;
     const QString T = QStringLiteral("PictureMatrix");
-    std::vector<ControlSpec> rows{Row("ComboMonth", K::ComboBox, T, {4515, 315, 2160, 435},
-                                      QStringLiteral("Ιανουάριος"), DarkBlue, White, 11.25, true, 0,
-                                      59)};
-    rows[0].items = Items(model::MonthNames);
+    std::vector<ControlSpec> rows{{.name = "ComboMonth",
+                                   .kind = Kind::ComboBox,
+                                   .container = T,
+                                   .rect = {4515, 315, 2160, 435},
+                                   .caption = "Ιανουάριος",
+                                   .fore = DarkBlue,
+                                   .back = White,
+                                   .points = 11.25,
+                                   .bold = true,
+                                   .tabIndex = 59,
+                                   .items = Items(model::MonthNames)}};
     auto value = [&](int i) {
-        ControlSpec row =
-            Row("LabelValT", K::Label, T, ValuePlace(i), QStringLiteral("-55 h  -55 min  -55 sec"),
-                Red, Default, 9.75, true, AutoSize | Transparent);
-        row.index = i;
-        rows.push_back(std::move(row));
+        rows.push_back({.name = "LabelValT",
+                        .index = i,
+                        .kind = Kind::Label,
+                        .container = T,
+                        .rect = ValuePlace(i),
+                        .caption = "-55 h  -55 min  -55 sec",
+                        .fore = Red,
+                        .points = 9.75,
+                        .bold = true,
+                        .flags = AutoSize | Transparent});
     };
+    // Their light-green background is never shown: they are transparent.
     auto day = [&](int i) {
-        ControlSpec row = Row("LabelMonth", K::Label, T, DayNumberPlace(i), QStringLiteral("55"),
-                              DarkBlue, LightGreen, 11.25, true, AlignRight | Transparent);
-        row.index = i;
-        rows.push_back(std::move(row));
+        rows.push_back({.name = "LabelMonth",
+                        .index = i,
+                        .kind = Kind::Label,
+                        .container = T,
+                        .rect = DayNumberPlace(i),
+                        .caption = "55",
+                        .fore = DarkBlue,
+                        .back = LightGreen,
+                        .points = 11.25,
+                        .bold = true,
+                        .flags = AlignRight | Transparent});
     };
     for (int i = 30; i >= 0; --i) value(i);
     day(0);
@@ -236,57 +333,70 @@ struct MonthPicture {
     float left, width;
     Rgb back;
     float scaleWidth;
+    int tabIndex;
 };
 constexpr std::array<MonthPicture, 12> MonthPictures{{
-    {840, 837, Lavender, 840},
-    {1680, 756, LightGreen, 750},
-    {2430, 837, Lavender, 840},
-    {3270, 810, LightGreen, 810},
-    {4080, 837, Lavender, 840},
-    {4920, 810, LightGreen, 810},
-    {5730, 837, Lavender, 840},
-    {6570, 837, LightGreen, 840},
-    {7395, 810, Lavender, 810},
-    {8205, 837, LightGreen, 840},
-    {9045, 810, Lavender, 810},
-    {9855, 837, LightGreen, 840},
+    {840, 837, Lavender, 840, 30},
+    {1680, 756, LightGreen, 750, 37},
+    {2430, 837, Lavender, 840, 31},
+    {3270, 810, LightGreen, 810, 38},
+    {4080, 837, Lavender, 840, 32},
+    {4920, 810, LightGreen, 810, 39},
+    {5730, 837, Lavender, 840, 33},
+    {6570, 837, LightGreen, 840, 34},
+    {7395, 810, Lavender, 810, 40},
+    {8205, 837, LightGreen, 840, 35},
+    {9045, 810, Lavender, 810, 41},
+    {9855, 837, LightGreen, 840, 36},
 }};
 
 // The diagram view: the twelve month pictures, the seven minute labels and the month names.
 std::vector<ControlSpec> DiagramTable() {
-    using K = Kind;
     const QString D = QStringLiteral("PictureDiagram");
     std::vector<ControlSpec> rows;
     const std::vector<QString> monthNames = Items(model::MonthNames);
     for (int month : {1, 3, 5, 7, 8, 10, 12, 2, 4, 6, 9, 11}) {
         const MonthPicture& m = MonthPictures[static_cast<std::size_t>(month - 1)];
-        ControlSpec row =
-            Row(QStringLiteral("PictureM%1").arg(month), K::PictureBox, D,
-                {m.left, 240, m.width, 5020}, {}, Default, m.back, 0, false, 0, 29 + month);
-        row.accessibleName = monthNames[static_cast<std::size_t>(month - 1)];
-        row.scaleWidth = m.scaleWidth;
-        row.scaleHeight = 5025;
-        rows.push_back(std::move(row));
+        rows.push_back({.name = QStringLiteral("PictureM%1").arg(month),
+                        .kind = Kind::PictureBox,
+                        .container = D,
+                        .rect = {m.left, 240, m.width, 5020},
+                        .back = m.back,
+                        .tabIndex = m.tabIndex,
+                        .scaleWidth = m.scaleWidth,
+                        .scaleHeight = 5025,
+                        .accessibleName = monthNames[static_cast<std::size_t>(month - 1)]});
     }
     static constexpr std::array<float, 7> TimeTops{600, 1200, 2040, 2760, 3360, 4080, 4800};
     for (int i : {0, 2, 6, 5, 4, 3, 1}) {
-        ControlSpec row =
-            Row("Labeltime", K::Label, D, {135, TimeTops[static_cast<std::size_t>(i)], 675, 570},
-                QStringLiteral("Label%1").arg(i), Red, LightYellow, 9.75, true,
-                AlignRight | Transparent);
-        row.index = i;
-        rows.push_back(std::move(row));
+        rows.push_back({.name = "Labeltime",
+                        .index = i,
+                        .kind = Kind::Label,
+                        .container = D,
+                        .rect = {135, TimeTops[static_cast<std::size_t>(i)], 675, 570},
+                        .caption = QStringLiteral("Label%1").arg(i),
+                        .fore = Red,
+                        .back = LightYellow,
+                        .points = 9.75,
+                        .bold = true,
+                        .flags = AlignRight | Transparent});
     }
     static const std::array<QString, 12> Names{"Ιανουάρ", "Φεβρ",    "Μάρτιος", "Απρίλ",
                                                "Μάιος",   "Ιούνιος", "Ιούλιος", "Αύγουστ",
                                                "Σεπτεμβ", "Οκτωβρ",  "Νοεμβρ",  "Δεκέμβρ"};
+    // The month names stand under their pictures, on their pictures' colours, as wide as their
+    // pictures' scales, in the platform's label colour.
     for (int i = 11; i >= 0; --i) {
         const MonthPicture& m = MonthPictures[static_cast<std::size_t>(i)];
-        ControlSpec row = Row("Labelm", K::Label, D, {m.left, 5355, m.scaleWidth, 300},
-                              Names[static_cast<std::size_t>(i)], Default,
-                              i % 2 == 0 ? Lavender : LightGreen, 9, false, AlignCenter);
-        row.index = i;
-        rows.push_back(std::move(row));
+        rows.push_back({.name = "Labelm",
+                        .index = i,
+                        .kind = Kind::Label,
+                        .container = D,
+                        .rect = {m.left, 5355, m.scaleWidth, 300},
+                        .caption = Names[static_cast<std::size_t>(i)],
+                        .back = m.back,
+                        .points = 9,
+                        .flags = AlignCenter});
     }
     return rows;
 }
@@ -337,6 +447,8 @@ Placement* Make(const ControlSpec& design, QWidget* parent) {
         auto* option = new OptionButton(parent);
         option->setText(design.caption);
         option->setChecked(design.flags & Selected);
+        // Its background is painted under the circle; the palette stays the platform's.
+        option->setBackColor(back);
         made = option;
         break;
     }
@@ -366,8 +478,11 @@ Placement* Make(const ControlSpec& design, QWidget* parent) {
     widget->setObjectName(ControlName(design.name, design.index));
     if (!design.accessibleName.isEmpty()) widget->setAccessibleName(design.accessibleName);
     widget->setAccessibleDescription(design.accessibleDescription);
-    if (design.points > 0) widget->setFont(DesignFont(design.points, design.bold));
-    SetColours(widget, fore, back, fill);
+    if (design.points > 0)
+        widget->setFont(DesignFont(design.points, design.bold));
+    else
+        SetPlatformFont(widget);
+    SetColours(widget, fore, design.kind == Kind::OptionButton ? QColor() : back, fill);
     return made;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -11,7 +12,10 @@
 namespace ui {
 
 void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) {
-    QPalette palette = widget->palette();
+    // Start from the platform's palette for the widget's kind, with every role its own, so that
+    // nothing of a container's colours reaches a control whose colours are not given.
+    QPalette palette = QApplication::palette(widget);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
     if (fore.isValid()) {
         palette.setColor(QPalette::WindowText, fore);
         palette.setColor(QPalette::Text, fore);
@@ -23,6 +27,12 @@ void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) 
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(fillBackground && back.isValid());
+}
+
+void SetPlatformFont(QWidget* widget) {
+    QFont font = QApplication::font(widget);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    widget->setFont(font);
 }
 
 Label::Label(QWidget* parent) : QLabel(parent), Placement(this) {
@@ -117,6 +127,23 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Placement(this) {}
 
+void OptionButton::setBackColor(QColor colour) {
+    back_ = colour;
+    update();
+}
+
+void OptionButton::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        if (back_.isValid()) painter.fillRect(rect(), back_);
+    }
+    QRadioButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placement(this) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
@@ -133,7 +160,37 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-Form::Form() : QWidget(nullptr), Placement(this) {}
+Form::Form() : QWidget(nullptr), Placement(this), frameWatch_(new QTimer(this)) {
+    frameWatch_->setInterval(20);
+    connect(frameWatch_, &QTimer::timeout, this, [this] {
+        if (++frameLooks_ >= 100) frameWatch_->stop(); // two seconds: there is no frame
+        watchFrame();
+    });
+}
+
+bool Form::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        if (!frameKnown_ && frameLooks_ == 0) frameWatch_->start();
+        watchFrame();
+        break;
+    case QEvent::Move:
+    case QEvent::WindowActivate:
+        watchFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void Form::watchFrame() {
+    if (frameKnown_ || !isVisible() || frameGeometry() == geometry()) return;
+    frameKnown_ = true;
+    frameWatch_->stop();
+    if (onFrameKnown) onFrameKnown();
+}
 
 float Form::Width() const {
     return static_cast<float>(frameGeometry().width() * TwipsPerPixel);

@@ -13,13 +13,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
 namespace ui {
 
-// Background and text colours given to a control; an invalid colour keeps the platform's.
+// Background and text colours given to a control; an invalid colour keeps the platform's for
+// the control's kind, whatever its container shows.
 void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground);
+// The platform's font for the widget's kind, whatever font its container has.
+void SetPlatformFont(QWidget* widget);
 
 class Label : public QLabel, public Placement {
     Q_OBJECT
@@ -66,10 +70,20 @@ public:
     std::function<void()> onClick;
 };
 
+// The circle keeps the toolkit's look; the rest of the button's rectangle shows its background.
+// The focus is drawn as a clear line around the whole button, not only the style's faint ring.
 class OptionButton : public QRadioButton, public Placement {
     Q_OBJECT
 public:
     explicit OptionButton(QWidget* parent);
+    void setBackColor(QColor colour);
+    QColor backColor() const { return back_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor back_;
 };
 
 class CommandButton : public QPushButton, public Placement {
@@ -96,10 +110,22 @@ public:
     float screenHeight() const;
     // Every resize notification from the platform, minimise and restore included.
     std::function<void()> onResize;
+    // Runs once, as soon as a window manager has put its frame (title bar, borders) around the
+    // shown window; never where there is no frame.
+    std::function<void()> onFrameKnown;
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    void watchFrame();
+    // Some window managers report the frame only after the window is mapped, with no event of
+    // its own: the window looks again for a short while after it is first shown.
+    QTimer* frameWatch_;
+    int frameLooks_ = 0;
+    bool frameKnown_ = false;
 };
 
 } // namespace ui

@@ -22,8 +22,9 @@ bool ShowHoursFor(const WindowState& state) {
 }
 
 CorrectionCaption::CorrectionCaption(double seconds, bool showHours) {
+    // A zero reads "+" whatever its sign bit; a negative value is split by its magnitude.
     const char sign = seconds < 0.0 ? '-' : '+';
-    const double magnitude = seconds < 0.0 ? -seconds : seconds;
+    const double magnitude = std::fabs(seconds);
     const double hours = std::floor(magnitude / 3600.0);
     double minutes = std::floor((magnitude - 3600.0 * hours) / 60.0);
     double rest = std::floor(magnitude - 3600.0 * hours - 60.0 * minutes);
