@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or the folder given as BUILD_DIR).
+# Configures and builds one of the CMake presets (CMakePresets.json): ci by default.
+# Usage: scripts/build.sh [PRESET] [cmake --build options...], e.g. scripts/build.sh ci --target exisosi
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$build" -j"$(nproc)"
+preset=${1:-ci}
+shift || true
+cmake --preset "$preset" ${CMAKE_ARGS:-} >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)" "$@"

@@ -43,10 +43,9 @@ fi
 [ $# -gt 0 ] && targets=("$@")
 seconds=${SECONDS_PER_TARGET:-600}
 scripts/deps.sh test
-# The same folder as test.sh's sanitizer build; only the fuzz targets are built here.
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DEXISOSI_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
+# The sanitize preset's folder, as test.sh's; only the fuzz targets are built here.
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$(nproc)" --target "${targets[@]}"
 source tests/fuzz/sanitizer-options.sh
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$PWD/build-fuzz/xdg-runtime
 mkdir -p "$XDG_RUNTIME_DIR"

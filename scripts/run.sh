@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and opens the window. Without a display the window is run
-# under Xvfb for a few seconds and a screenshot of it is saved.
+# Installs what is missing, builds the program alone and opens the window. Without a display the
+# window is run under Xvfb for a few seconds and a screenshot of it is saved.
+# It builds in the CI preset's folder, so that the test command goes on from what is built here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh run
-scripts/build.sh
+scripts/build.sh ci --target exisosi
 program=build/app/exisosi
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$program"
