@@ -13,8 +13,8 @@ fail() {
 
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 share=$root/usr/share
-desktop=$share/applications/org.exisosi.Exisosi.desktop
-metainfo=$share/metainfo/org.exisosi.Exisosi.metainfo.xml
+desktop=$share/applications/org.exisosi.exisosi.desktop
+metainfo=$share/metainfo/org.exisosi.exisosi.metainfo.xml
 [ -x "$root/usr/bin/exisosi" ] || fail "no program at bin/exisosi"
 [ -f "$desktop" ] || fail "no desktop entry"
 [ -f "$metainfo" ] || fail "no metainfo"
@@ -32,7 +32,7 @@ done
 [ "$(entry Icon)" = "application-x-executable" ] || fail "Icon is '$(entry Icon)'"
 
 # The metainfo: no errors (nor warnings), and it launches the desktop entry installed beside it.
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
 grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $(basename "$desktop")"
 echo "install tree checked: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"

@@ -1,7 +1,7 @@
 # What `cmake --install` puts beside the program, and the Debian package CPack makes of it all.
 # Included from the top-level CMakeLists.txt, after the program's own install rule.
 
-set(EXISOSI_APP_ID org.exisosi.Exisosi)
+set(EXISOSI_APP_ID org.exisosi.exisosi)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${EXISOSI_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${EXISOSI_APP_ID}.metainfo.xml

@@ -44,8 +44,8 @@ for package in $(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/|.*//'); do
   apt-cache show --no-all-versions "$package" >/dev/null 2>&1 || fail "apt knows no $package"
 done
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/exisosi ./usr/share/applications/org.exisosi.Exisosi.desktop \
-  ./usr/share/metainfo/org.exisosi.Exisosi.metainfo.xml; do
+for file in ./usr/bin/exisosi ./usr/share/applications/org.exisosi.exisosi.desktop \
+  ./usr/share/metainfo/org.exisosi.exisosi.metainfo.xml; do
   grep -q " $file$" <<<"$contents" || fail "the package lacks $file"
 done
 
