@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 
 namespace bench {
 
@@ -44,10 +43,7 @@ public:
 
 private:
     void report() {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-        std::printf("frame_ns=%lld hwm_kb=%ld rss_kb=%ld\n", ns, PeakResidentKb(), ResidentKb());
+        std::printf("hwm_kb=%ld rss_kb=%ld\n", PeakResidentKb(), ResidentKb());
         std::fflush(stdout);
         std::_Exit(0);
     }

@@ -6,8 +6,8 @@ class QWidget;
 namespace bench {
 
 // When the first paint of `window` has been drawn and flushed, writes one line to standard
-// output, "frame_ns=<CLOCK_MONOTONIC> hwm_kb=<peak resident> rss_kb=<resident>", and ends the
-// process at once (nothing is torn down, so a profile counts start-up only).
+// output, "hwm_kb=<peak resident> rss_kb=<resident>", and ends the process at once with status
+// 0 (nothing is torn down, so a timing or a profile of the process counts start-up only).
 void QuitOnFirstFrame(QWidget& window);
 
 // The peak and the current resident memory of this process, in kB (from /proc/self/status).

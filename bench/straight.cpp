@@ -1,0 +1,92 @@
+#include "bench/straight.h"
+
+#include "model/correction.h"
+#include "views/diagram.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+namespace bench {
+
+namespace {
+
+// The January picture every month is measured from, in twips.
+constexpr double JanuaryWidth = 837;
+constexpr double JanuaryHeight = 5020;
+
+ui::DrawOp Line(double x1, double y1, double x2, double y2, QRgb colour, int width) {
+    ui::DrawOp op;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.colour = colour;
+    op.width = width;
+    return op;
+}
+
+} // namespace
+
+std::vector<ui::DrawOp> MonthOperations(int month, double longitude, double zoneMeridian) {
+    const float dayWidth = static_cast<float>(JanuaryWidth / 31.0);
+    const float minuteHeight = static_cast<float>(JanuaryHeight / 35.0);
+    const double top =
+        views::TopMinuteFor(model::CorrectionMinutes(model::PeakDay, longitude, zoneMeridian));
+    const views::MonthStyle& style = views::StyleOf(month);
+
+    std::vector<ui::DrawOp> ops;
+    ops.push_back(Line(0, 0, 0, JanuaryHeight, style.line, 2));
+    for (float days : style.dayLines)
+        ops.push_back(Line(days * dayWidth, 0, days * dayWidth, JanuaryHeight, style.line, 1));
+    for (int r = 1; r <= views::GridRows; ++r) {
+        const double y = views::RowPitch * (r - 1);
+        const bool fifth = std::fmod(top - r + 1, 5.0) == 0.0;
+        ops.push_back(Line(0, y, JanuaryWidth, y, views::GridColour, fifth ? 2 : 1));
+    }
+    const int first = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
+    const int days = model::MonthLengths[static_cast<std::size_t>(month - 1)];
+    for (int d = 0; d < days; ++d) {
+        const double c = model::CorrectionMinutes(first + d, longitude, zoneMeridian);
+        ui::DrawOp dot;
+        dot.kind = ui::DrawOp::Kind::Circle;
+        dot.x1 = static_cast<float>(d) * dayWidth + dayWidth / 2.0f;
+        dot.y1 = views::RoundHalfEven((top - c) * minuteHeight);
+        dot.colour = views::DotColour;
+        for (int radius = 1; radius <= views::DotCircles; ++radius) {
+            dot.radius = radius;
+            ops.push_back(dot);
+        }
+    }
+    return ops;
+}
+
+void DrawStraight(QPainter& painter, const std::vector<ui::DrawOp>& operations, const QRect& inside,
+                  float scaleWidth, float scaleHeight) {
+    const double sx = (inside.width() - 1) / static_cast<double>(scaleWidth);
+    const double sy = (inside.height() - 1) / static_cast<double>(scaleHeight);
+    const double ox = inside.left(), oy = inside.top();
+    painter.save();
+    painter.setClipRect(inside);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen;
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    for (const ui::DrawOp& op : operations) {
+        if (pen.color().rgba() != op.colour || pen.width() != op.width) {
+            pen.setColor(QColor::fromRgba(op.colour));
+            pen.setWidth(op.width);
+            painter.setPen(pen);
+        }
+        if (op.kind == ui::DrawOp::Kind::Line)
+            painter.drawLine(
+                QLineF(ox + op.x1 * sx, oy + op.y1 * sy, ox + op.x2 * sx, oy + op.y2 * sy));
+        else
+            painter.drawEllipse(QPointF(ox + op.x1 * sx, oy + op.y1 * sy), op.radius * sx,
+                                op.radius * sx);
+    }
+    painter.restore();
+}
+
+} // namespace bench
