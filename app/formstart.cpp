@@ -1,6 +1,14 @@
 #include "app/formstart.h"
 
 #include "input/location.h"
+#include "views/copy.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QShortcut>
 
 namespace app {
 
@@ -46,7 +54,7 @@ FormStart::FormStart()
       FrameErrorM(controls_.get<ui::Frame>("FrameErrorM")),
       FrameErrorP(controls_.get<ui::Frame>("FrameErrorP")),
       FrameErrorD(controls_.get<ui::Frame>("FrameErrorD")),
-      FrameErrorLo(controls_.get<ui::Frame>("FrameErrorLo")) {
+      FrameErrorLo(controls_.get<ui::Frame>("FrameErrorLo")), viewMenu_(new QMenu(this)) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::SetColours(this, QColor(), Qt::black, true);
@@ -84,6 +92,21 @@ FormStart::FormStart()
     // A window manager that frames the window only once it is shown makes it taller than it was
     // when it was centred: centre it again, once, by its outer frame.
     onFrameKnown = [this] { CentreWindow(); };
+
+    // Copying adds no control to the window: a key, and a menu on the view area.
+    QAction* copy = viewMenu_->addAction(QStringLiteral("Αντιγραφή"));
+    viewMenu_->setAccessibleName(QStringLiteral("Αντιγραφή"));
+    connect(copy, &QAction::triggered, this, [this] { CopyShownView(); });
+    // In a text field or a list's field Ctrl+C copies the field's selection: the field claims
+    // the key before a shortcut of the window sees it.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            [this] { CopyShownView(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            const ui::PictureBox& view = ShownView();
+            viewMenu_->popup(view.mapToGlobal(view.rect().center()));
+        });
 
     Form_Load();
 }
@@ -180,6 +203,7 @@ void FormStart::Form_Resize() {
     PictureM11_Paint();
     PictureM12_Paint();
     PictureMatrix_Paint();
+    shown_ = ReadLocationTexts();
 }
 
 void FormStart::CommandDiagram_Click() {
@@ -252,6 +276,54 @@ void FormStart::PaintMonthPicture(int month) {
 void FormStart::PictureMatrix_Paint() {
     views::PaintTable(PictureMatrix, ReadLocationTexts(), ComboMonth.currentText().toStdString(),
                       state_, tableLabels_);
+}
+
+ui::PictureBox& FormStart::ShownView() const {
+    if (!PictureError.isHidden()) return PictureError;
+    if (!PictureMatrix.isHidden()) return PictureMatrix;
+    return PictureDiagram;
+}
+
+void FormStart::contextMenuEvent(QContextMenuEvent* event) {
+    // A click that no control inside the view area answered reaches the window.
+    const ui::PictureBox& view = ShownView();
+    if (!view.geometry().contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    viewMenu_->popup(event->globalPos());
+}
+
+void FormStart::CopyShownView() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return; // a platform with no clipboard
+    auto* data = new QMimeData;
+    const ui::PictureBox& view = ShownView();
+    if (&view == &PictureError) {
+        QString text = LabelCor.caption() + u'\n';
+        for (const auto& [frame, rule] : {std::pair{&FrameErrorM, "Label3"},
+                                          {&FrameErrorP, "Label5"},
+                                          {&FrameErrorD, "Label10"},
+                                          {&FrameErrorLo, "Label11"}})
+            if (!frame->isHidden()) text += controls_.get<ui::Label>(rule).caption() + u'\n';
+        data->setText(text);
+    } else if (&view == &PictureMatrix) {
+        QStringList captions;
+        for (int row = 0; row < state_.MonthLength && row < views::TableRows; ++row)
+            captions << tableLabels_.values[static_cast<std::size_t>(row)]->caption();
+        data->setText(
+            views::TableText(shown_, views::MonthStartingOn(state_.MonthFirstDay), captions));
+    } else {
+        data->setText(views::YearText(shown_, state_));
+        // The recorded drawings replayed at twice the screen's density: sharp, not a grab.
+        const qreal density = 2 * PictureDiagram.devicePixelRatioF();
+        QImage picture(PictureDiagram.size() * density, QImage::Format_RGB32);
+        picture.setDevicePixelRatio(density);
+        picture.fill(PictureDiagram.backColor());
+        PictureDiagram.render(&picture);
+        data->setImageData(picture);
+    }
+    clipboard->setMimeData(data);
 }
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include "views/state.h"
 #include "views/table.h"
 
+#include <QMenu>
 #include <array>
 
 namespace app {
@@ -43,7 +44,19 @@ public:
     const views::WindowState& state() const { return state_; }
     const ui::Controls& controls() const { return controls_; }
 
+    // Puts the view on show on the clipboard as the last refresh left it: the table as text, the
+    // diagram as a picture and as the year's text, the reminder as its text. Runs from Ctrl+C
+    // (outside the text fields) and from the view area's one-item menu.
+    void CopyShownView();
+    // The view area's menu, as the menu key or Shift+F10 open it.
+    QMenu& viewMenu() const { return *viewMenu_; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
+    // The picture on show in the view area: the diagram, the table or the reminder panel.
+    ui::PictureBox& ShownView() const;
     // Puts the window's outer frame in the middle of the screen.
     void CentreWindow();
     void PaintMonthPicture(int month);
@@ -68,6 +81,9 @@ private:
     ui::Frame& FrameErrorP;
     ui::Frame& FrameErrorD;
     ui::Frame& FrameErrorLo;
+    // The location as the last refresh read it, after tidying: what the copies name.
+    views::LocationTexts shown_;
+    QMenu* viewMenu_;
     std::array<ui::PictureBox*, 12> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};
