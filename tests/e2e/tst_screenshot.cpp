@@ -1,15 +1,21 @@
-// The real program in a real X server: start Xvfb, run the program, take a screenshot of the
-// screen and check the colours and places a person sees.
+// The real program in a real X server: start Xvfb (and, with EXISOSI_WINDOW_MANAGER=openbox, a
+// window manager that frames the window), run the program, take a screenshot of the screen and
+// check the colours and places a person sees, the hints the window gives the window manager, and
+// what Ctrl+C puts on the X clipboard.
 
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
 
-// The window has no frame without a window manager; centred on 1024 x 768 it starts here.
 constexpr int ScreenWidth = 1024, ScreenHeight = 768;
-constexpr QPoint WindowAt((ScreenWidth - 750) / 2, (ScreenHeight - 568) / 2);
+constexpr int ClientWidth = 750, ClientHeight = 568;
+const QString Title = QStringLiteral("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ");
+
+// Where the window's client area stands on the screen, read once it is placed.
+QPoint WindowAt;
 
 QColor at(const QImage& shot, int x, int y) {
     return shot.pixelColor(WindowAt + QPoint(x, y));
@@ -30,20 +36,63 @@ bool darkNear(const QImage& shot, QPointF point, int reach) {
     return false;
 }
 
+// The first whole number after `label` in `text`, or -1.
+int numberAfter(const QString& text, const QString& label) {
+    const QRegularExpression pattern(QRegularExpression::escape(label) + "\\s*(-?\\d+)");
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
 } // namespace
 
 class TestScreenshot : public QObject {
     Q_OBJECT
     QProcess xvfb;
+    QProcess windowManager;
     QProcess program;
     QString display;
     QImage shot;
+    const bool managed = qEnvironmentVariable("EXISOSI_WINDOW_MANAGER") == "openbox";
 
+    // Runs an X client on the test's display and returns what it printed.
+    QString x(const QString& command, const QStringList& arguments) {
+        QProcess client;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        client.setProcessEnvironment(env);
+        client.start(command, arguments);
+        if (!client.waitForFinished(20000)) return {};
+        return QString::fromUtf8(client.readAllStandardOutput());
+    }
     QImage screenshot() {
         QProcess grab;
         grab.start("import", {"-display", display, "-window", "root", "png:-"});
         if (!grab.waitForFinished(20000)) return {};
         return QImage::fromData(grab.readAllStandardOutput(), "PNG");
+    }
+    // The client area on the screen, and the frame around it (left, right, top, bottom).
+    QString windowId;
+    QRect client() {
+        const QString info = x("xwininfo", {"-name", Title});
+        windowId = info.section("Window id: ", 1).section(' ', 0, 0);
+        return {numberAfter(info, "Absolute upper-left X:"),
+                numberAfter(info, "Absolute upper-left Y:"), numberAfter(info, "Width:"),
+                numberAfter(info, "Height:")};
+    }
+    QMargins frame() {
+        const QString extents = x("xprop", {"-id", windowId, "_NET_FRAME_EXTENTS"});
+        const QStringList numbers = extents.section('=', 1).split(',', Qt::SkipEmptyParts);
+        if (numbers.size() != 4) return {};
+        return {numbers[0].toInt(), numbers[2].toInt(), numbers[1].toInt(), numbers[3].toInt()};
+    }
+    QRect outer() { return client().marginsAdded(frame()); }
+    static bool centred(QRect outer) {
+        return qAbs(outer.left() - (ScreenWidth - outer.width()) / 2.0) <= 1 &&
+               qAbs(outer.top() - (ScreenHeight - outer.height()) / 2.0) <= 1;
+    }
+    void click(QPoint point) {
+        const QPoint on = WindowAt + point;
+        x("xdotool", {"mousemove", QString::number(on.x()), QString::number(on.y()), "click", "1"});
     }
 
 private slots:
@@ -57,23 +106,72 @@ private slots:
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
+        if (managed) {
+            windowManager.setProcessEnvironment(env);
+            windowManager.start("openbox", {});
+            QVERIFY2(windowManager.waitForStarted(10000), "openbox does not start");
+            // The window manager is ready once it names itself on the root window.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                x("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id"), 20000);
+        }
         env.insert("QT_QPA_PLATFORM", "xcb");
         program.setProcessEnvironment(env);
         program.start(EXISOSI_PROGRAM, {});
         QVERIFY2(program.waitForStarted(10000), "the program does not start");
+        QTRY_VERIFY_WITH_TIMEOUT(client().width() == ClientWidth, 30000);
+        // A framed window is centred again once its frame is known: wait for that, and then
+        // for the window to stay where it is.
+        if (managed) QTRY_VERIFY_WITH_TIMEOUT(!frame().isNull() && centred(outer()), 10000);
+        QTest::qWait(300);
+        WindowAt = client().topLeft();
 
-        // Wait until the light-yellow location frame shows where the centred window stands.
+        // Wait until the light-yellow location frame shows where the window stands.
         const QColor lightYellow(255, 255, 192);
         QTRY_VERIFY_WITH_TIMEOUT(
             (shot = screenshot(), !shot.isNull() && near(at(shot, 30, 100), lightYellow)), 30000);
         QTest::qWait(500); // let the last paint land
         shot = screenshot();
-        shot.save(SCREENSHOT_PATH);
+        shot.save(managed ? SCREENSHOT_PATH_MANAGED : SCREENSHOT_PATH);
+    }
+
+    // Centred by its outer frame, title bar included; with no window manager there is no frame.
+    void theWindowIsCentredByItsFrame() {
+        const QMargins margins = frame();
+        QCOMPARE(margins.isNull(), !managed);
+        if (managed) QVERIFY(margins.top() > margins.bottom()); // a title bar
+        QVERIFY2(centred(outer()), qPrintable(QString("outer frame at %1,%2 size %3x%4")
+                                                  .arg(outer().x())
+                                                  .arg(outer().y())
+                                                  .arg(outer().width())
+                                                  .arg(outer().height())));
+        // and it stays there
+        QTest::qWait(500);
+        QCOMPARE(client().topLeft(), WindowAt);
+    }
+
+    // A fixed size, a title, a close button and no minimise or maximise.
+    void theWindowManagerIsToldTheDesign() {
+        const QString hints = x("xprop", {"-id", windowId, "WM_NORMAL_HINTS", "_MOTIF_WM_HINTS"});
+        QVERIFY2(hints.contains("minimum size: 750 by 568"), qPrintable(hints));
+        QVERIFY2(hints.contains("maximum size: 750 by 568"), qPrintable(hints));
+        // Motif hints: flags, functions, decorations. Functions: resize 2, move 4, minimise 8,
+        // maximise 16, close 32; decorations: minimise 32, maximise 64.
+        const QStringList motif =
+            hints.section("_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = ", 1).section('\n', 0, 0).split(", ");
+        QCOMPARE(motif.size(), 5);
+        bool ok = false;
+        const int functions = motif[1].toInt(&ok, 16), decorations = motif[2].toInt(&ok, 16);
+        QVERIFY(functions & 32);
+        QCOMPARE(functions & (8 | 16), 0);
+        QCOMPARE(decorations & (32 | 64), 0);
+        QVERIFY(x("xprop", {"-id", windowId, "_NET_WM_NAME"}).contains('"' + Title + '"'));
     }
 
     void cleanupTestCase() {
         program.kill();
         program.waitForFinished();
+        windowManager.kill();
+        windowManager.waitForFinished();
         xvfb.terminate();
         xvfb.waitForFinished();
     }
@@ -95,6 +193,13 @@ private slots:
         QTest::newRow("February") << QPoint(150, 175) << lightGreen;
         QTest::newRow("March") << QPoint(215, 175) << lavender;
         QTest::newRow("December") << QPoint(700, 175) << lightGreen;
+        // Colours the design leaves to the platform, whatever the location frame shows.
+        QTest::newRow("degrees field") << QPoint(291, 44) << white;
+        QTest::newRow("zone list field") << QPoint(350, 91) << white;
+        // East and West stand on light yellow, all round their circles.
+        QTest::newRow("East, top left") << QPoint(475, 44) << lightYellow;
+        QTest::newRow("East, bottom right") << QPoint(487, 64) << lightYellow;
+        QTest::newRow("West, top left") << QPoint(592, 44) << lightYellow;
     }
     void colours() {
         QFETCH(QPoint, point);
@@ -114,6 +219,58 @@ private slots:
         QVERIFY(darkNear(shot, toWindow(823.5, 420), 1));
         // and no dot where the curve is not
         QVERIFY(!darkNear(shot, toWindow(13.5, 420), 1));
+    }
+
+    // The view buttons' captions are in the platform's button text (black), not the blue of the
+    // location frame's caption.
+    void buttonCaptionsInThePlatformColour_data() {
+        QTest::addColumn<QRect>("button");
+        QTest::newRow("Γράφημα") << QRect(466, 89, 81, 25);
+        QTest::newRow("Πίνακας τιμών") << QRect(570, 89, 113, 25);
+    }
+    void buttonCaptionsInThePlatformColour() {
+        QFETCH(QRect, button);
+        int dark = 0, blue = 0;
+        for (int y = button.top(); y <= button.bottom(); ++y)
+            for (int x = button.left(); x <= button.right(); ++x) {
+                const QColor c = at(shot, x, y);
+                if (c.red() < 80 && c.green() < 80 && c.blue() < 80) ++dark;
+                if (c.blue() > c.red() + 60) ++blue;
+            }
+        QVERIFY2(dark > 20 && blue == 0,
+                 qPrintable(QString("%1 dark, %2 blue").arg(dark).arg(blue)));
+    }
+
+    // Ctrl+C after a click on a view button puts that view on the X clipboard.
+    void copyReachesTheClipboard() {
+        const QStringList clipboard{"-selection", "clipboard", "-o"};
+        click({626, 101}); // Πίνακας τιμών
+        QTest::qWait(300);
+        x("xdotool", {"key", "ctrl+c"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            x("xclip", clipboard + QStringList{"-t", "TARGETS"}).contains("UTF8_STRING"), 10000);
+        const QStringList table = x("xclip", clipboard + QStringList{"-t", "UTF8_STRING"})
+                                      .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(table.size(), 33);
+        QCOMPARE(table[0],
+                 QString("Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00"));
+        QCOMPARE(table[1], QString("Ιανουάριος"));
+        QCOMPARE(table[2], QString("1\t+29 min  +15 sec"));
+
+        click({506, 101}); // Γράφημα
+        QTest::qWait(300);
+        x("xdotool", {"key", "ctrl+c"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            x("xclip", clipboard + QStringList{"-t", "TARGETS"}).contains("image/png"), 10000);
+        QCOMPARE(x("xclip", clipboard + QStringList{"-t", "UTF8_STRING"}).count('\n'), 378);
+        QProcess png;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        png.setProcessEnvironment(env);
+        png.start("xclip", clipboard + QStringList{"-t", "image/png"});
+        QVERIFY(png.waitForFinished(20000));
+        const QImage picture = QImage::fromData(png.readAllStandardOutput(), "PNG");
+        QCOMPARE(picture.size(), QSize(1460, 800)); // the view area at twice its pixels
     }
 
     void theProgramIsStillRunning() { QCOMPARE(program.state(), QProcess::Running); }
