@@ -421,68 +421,82 @@ Placement* Make(const ControlSpec& design, QWidget* parent) {
         auto* frame = new Frame(parent);
         // Before the caption: setting it makes Qt look up (and keep) the frame's interface.
         if (design.flags & Alert) frame->setProperty(AlertProperty, true);
-        frame->setTitle(design.caption);
         made = frame;
         break;
     }
+    case Kind::Label:
+        made = new Label(parent);
+        break;
+    case Kind::TextBox:
+        made = new TextBox(parent);
+        break;
+    case Kind::OptionButton:
+        made = new OptionButton(parent);
+        break;
+    case Kind::ComboBox:
+        made = new ComboBox(parent);
+        break;
+    case Kind::CommandButton:
+        made = new CommandButton(parent);
+        break;
+    case Kind::PictureBox:
+        made = new PictureBox(parent, design.flags & Border);
+        break;
+    }
+    QWidget* widget = made->widget();
+    widget->setObjectName(ControlName(design.name, design.index));
+    // The face and colours before the caption and items, so that each is laid out once.
+    if (design.points > 0)
+        widget->setFont(DesignFont(design.points, design.bold));
+    else
+        SetPlatformFont(widget);
+    SetColours(widget, fore, design.kind == Kind::OptionButton ? QColor() : back, fill);
+
+    switch (design.kind) {
+    case Kind::Frame:
+        static_cast<Frame*>(made)->setTitle(design.caption);
+        break;
     case Kind::Label: {
-        auto* label = new Label(parent);
+        auto* label = static_cast<Label*>(made);
         Qt::Alignment align = Qt::AlignTop;
         align |= (design.flags & AlignRight)    ? Qt::AlignRight
                  : (design.flags & AlignCenter) ? Qt::AlignHCenter
                                                 : Qt::AlignLeft;
         label->setAlignment(align);
         label->setCaption(design.caption);
-        made = label;
         break;
     }
     case Kind::TextBox: {
-        auto* box = new TextBox(parent);
+        auto* box = static_cast<TextBox*>(made);
         box->setText(design.caption);
         box->setCursorPosition(0);
-        made = box;
         break;
     }
     case Kind::OptionButton: {
-        auto* option = new OptionButton(parent);
+        auto* option = static_cast<OptionButton*>(made);
         option->setText(design.caption);
         option->setChecked(design.flags & Selected);
         // Its background is painted under the circle; the palette stays the platform's.
         option->setBackColor(back);
-        made = option;
         break;
     }
     case Kind::ComboBox: {
-        auto* combo = new ComboBox(parent);
+        auto* combo = static_cast<ComboBox*>(made);
         for (const QString& item : design.items) combo->addItem(item, 0);
         // The list stands at the item its text shows, so that the arrow keys step from there and
         // leaving the field picks nothing.
         combo->setCurrentIndex(combo->findText(design.caption, Qt::MatchExactly));
         combo->setEditText(design.caption);
-        made = combo;
         break;
     }
-    case Kind::CommandButton: {
-        auto* button = new CommandButton(parent);
-        button->setText(design.caption);
-        made = button;
+    case Kind::CommandButton:
+        static_cast<CommandButton*>(made)->setText(design.caption);
+        break;
+    case Kind::PictureBox:
         break;
     }
-    case Kind::PictureBox: {
-        auto* picture = new PictureBox(parent, design.flags & Border);
-        made = picture;
-        break;
-    }
-    }
-    QWidget* widget = made->widget();
-    widget->setObjectName(ControlName(design.name, design.index));
     if (!design.accessibleName.isEmpty()) widget->setAccessibleName(design.accessibleName);
     widget->setAccessibleDescription(design.accessibleDescription);
-    if (design.points > 0)
-        widget->setFont(DesignFont(design.points, design.bold));
-    else
-        SetPlatformFont(widget);
-    SetColours(widget, fore, design.kind == Kind::OptionButton ? QColor() : back, fill);
     return made;
 }
 

@@ -58,7 +58,10 @@ QColor Label::foreColor() const {
 
 void Label::fit() {
     if (!autoSize_) return;
-    const QSize size = sizeHint();
+    // What sizeHint() gives for a plain caption on one line with no margin, indent or frame,
+    // measured once: sizeHint() lays the caption out three times (for its minimum size too).
+    const int flags = (alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs;
+    const QSize size = fontMetrics().boundingRect(0, 0, 2000, 2000, flags, text()).size();
     rect_.width = static_cast<float>(size.width() * TwipsPerPixel);
     rect_.height = static_cast<float>(size.height() * TwipsPerPixel);
     place();

@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -26,6 +27,14 @@ void InstallFontSubstitution() {
     const bool substituted = !installed.contains(DesignFamily, Qt::CaseInsensitive) &&
                              installed.contains(SubstituteFamily, Qt::CaseInsensitive);
     DrawnFamily() = substituted ? SubstituteFamily : DesignFamily;
+    // The default font takes the drawn family at its own size. Left as the platform's family
+    // alias, it costs two searches for fallbacks, for nothing: the only captions that use it
+    // (East/West's) are hidden behind their narrow buttons.
+    QFont standard = QGuiApplication::font();
+    if (standard.family() != DrawnFamily()) {
+        standard.setFamily(DrawnFamily());
+        QGuiApplication::setFont(standard);
+    }
 }
 
 QFont DesignFont(double points, bool bold) {

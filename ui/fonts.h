@@ -11,7 +11,8 @@ inline const QString DesignFamily = QStringLiteral("Comic Sans MS");
 // shows (tonos included) and narrow enough for every caption to fit its designed box.
 inline const QString SubstituteFamily = QStringLiteral("Liberation Sans");
 
-// Registers the substitution once; call before the first control is made.
+// Registers the substitution once and makes the drawn family the default font's; call before
+// the first control is made.
 void InstallFontSubstitution();
 
 // The design font at a point size, set in pixels (pt x 4 / 3) so that text keeps its size

@@ -88,7 +88,11 @@ void PictureBox::Cls() {
 }
 
 void PictureBox::requestRepaint() {
-    // The toolkit merges the requests made until the next paint into one.
+    // One request until the next paint: the toolkit would merge the rest into it anyway. A
+    // request made while the picture is hidden is dropped by the toolkit, which paints the
+    // picture whole when it shows again.
+    if (repaintRequested_) return;
+    repaintRequested_ = true;
     update();
 }
 
@@ -123,6 +127,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    repaintRequested_ = false;
     QFrame::paintEvent(event);
     if (operations_.empty() || scaleWidth_ <= 0 || scaleHeight_ <= 0) return;
 

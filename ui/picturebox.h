@@ -52,6 +52,7 @@ protected:
 private:
     // Asks the platform for a repaint; requests made before the next paint count as one.
     void requestRepaint();
+    bool repaintRequested_ = false;
 
     std::vector<DrawOp> operations_;
     float scaleWidth_ = 1;
