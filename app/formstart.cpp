@@ -88,7 +88,11 @@ FormStart::FormStart()
     PictureError.onResize = [this] {
         if (!PictureError.isHidden()) PictureError_Resize();
     };
-    onResize = [this] { Form_Resize(); };
+    // Qt also tells the window its size as it is first shown, before it shows: Form_Load has
+    // just refreshed it from the same texts, so only a shown window refreshes on the notice.
+    onResize = [this] {
+        if (isVisible()) Form_Resize();
+    };
     // A window manager that frames the window only once it is shown makes it taller than it was
     // when it was centred: centre it again, once, by its outer frame.
     onFrameKnown = [this] { CentreWindow(); };
