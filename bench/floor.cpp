@@ -113,9 +113,13 @@ QWidget* MakeDesigned(const ui::ControlSpec& design, QWidget* parent, const Loca
     case ui::Kind::CommandButton:
         widget = new QPushButton(parent);
         break;
-    case ui::Kind::PictureBox:
-        if (design.name.startsWith(QStringLiteral("PictureM"))) {
-            const int month = QStringView(design.name).mid(8).toInt();
+    case ui::Kind::PictureBox: {
+        // PictureM1 to PictureM12; PictureMatrix shares the prefix.
+        bool isMonth = false;
+        const int month = design.name.startsWith(QStringLiteral("PictureM"))
+                              ? QStringView(design.name).mid(8).toInt(&isMonth)
+                              : 0;
+        if (isMonth && month >= 1 && month <= 12) {
             widget = new StraightPicture(
                 parent, bench::MonthOperations(month, at.longitude, at.zoneMeridian),
                 design.scaleWidth, design.scaleHeight);
@@ -128,6 +132,7 @@ QWidget* MakeDesigned(const ui::ControlSpec& design, QWidget* parent, const Loca
             widget = picture;
         }
         break;
+    }
     }
     // Face and colours first, so that the texts are laid out once.
     if (design.points > 0) widget->setFont(ui::DesignFont(design.points, design.bold));
