@@ -61,13 +61,24 @@ class TestScreenshot : public QObject {
         env.insert("DISPLAY", display);
         client.setProcessEnvironment(env);
         client.start(command, arguments);
-        if (!client.waitForFinished(20000)) return {};
+        if (!client.waitForFinished(10000)) {
+            qWarning("%s %s did not finish within 10 s", qPrintable(command),
+                     qPrintable(arguments.join(' ')));
+            client.kill();
+            client.waitForFinished();
+            return {};
+        }
         return QString::fromUtf8(client.readAllStandardOutput());
     }
     QImage screenshot() {
         QProcess grab;
         grab.start("import", {"-display", display, "-window", "root", "png:-"});
-        if (!grab.waitForFinished(20000)) return {};
+        if (!grab.waitForFinished(20000)) {
+            qWarning("import did not finish within 20 s");
+            grab.kill();
+            grab.waitForFinished();
+            return {};
+        }
         return QImage::fromData(grab.readAllStandardOutput(), "PNG");
     }
     // The client area on the screen, and the frame around it (left, right, top, bottom).
