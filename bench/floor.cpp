@@ -178,9 +178,9 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Location at;
     if (designed) {
+        // Also gives the default font, which the captions the design gives no face take, the
+        // drawn family.
         ui::InstallFontSubstitution();
-        // Captions the design gives no face take the design face.
-        QApplication::setFont(ui::DesignFont(12, false));
         at = OpeningLocation();
     }
 
