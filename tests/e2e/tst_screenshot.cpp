@@ -127,9 +127,15 @@ private slots:
         }
         env.insert("QT_QPA_PLATFORM", "xcb");
         program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedChannels); // its complaints in the log
         program.start(EXISOSI_PROGRAM, {});
         QVERIFY2(program.waitForStarted(10000), "the program does not start");
-        QTRY_VERIFY_WITH_TIMEOUT(client().width() == ClientWidth, 30000);
+        QTRY_VERIFY2_WITH_TIMEOUT(client().width() == ClientWidth,
+                                  qPrintable(QString("program %1, exit code %2, window %3")
+                                                 .arg(program.state())
+                                                 .arg(program.exitCode())
+                                                 .arg(x("xwininfo", {"-root", "-tree"}))),
+                                  30000);
         // A framed window is centred again once its frame is known: wait for that, and then
         // for the window to stay where it is.
         if (managed) QTRY_VERIFY_WITH_TIMEOUT(!frame().isNull() && centred(outer()), 10000);
