@@ -130,7 +130,7 @@ private slots:
         program.setProcessChannelMode(QProcess::ForwardedChannels); // its complaints in the log
         program.start(EXISOSI_PROGRAM, {});
         QVERIFY2(program.waitForStarted(10000), "the program does not start");
-        QTRY_VERIFY2_WITH_TIMEOUT(client().width() == ClientWidth,
+        QTRY_VERIFY2_WITH_TIMEOUT(client().size() == QSize(ClientWidth, ClientHeight),
                                   qPrintable(QString("program %1, exit code %2, window %3")
                                                  .arg(program.state())
                                                  .arg(program.exitCode())
