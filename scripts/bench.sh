@@ -74,7 +74,7 @@ startup() { # LABEL: the three programs on the platform the environment selects
   local label=$1 json=$work/startup-$1.json
   hyperfine -N --style basic --warmup "$warmup" --runs "$runs" --export-json "$json" \
     -n exisosi -n "design floor" -n "bare floor" "$program" "${design[*]}" "$bare" \
-    >"$build/bench-startup-$label.txt"
+    >"$build/bench-startup-$label.txt" 2>&1
   local wall=($(jq -r '.results[].median * 1000' "$json"))
   row "start-up, $label: wall to first frame, median of $runs (ms)" "${wall[@]}" 1 ""
   row "start-up, $label: peak resident at first frame (MB)" \
