@@ -7,7 +7,13 @@
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <string_view>
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 namespace ui {
 
@@ -166,7 +172,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 Form::Form() : QWidget(nullptr), Placement(this), frameWatch_(new QTimer(this)) {
     frameWatch_->setInterval(20);
     connect(frameWatch_, &QTimer::timeout, this, [this] {
-        if (++frameLooks_ >= 100) frameWatch_->stop(); // two seconds: there is no frame
+        if (++frameLooks_ >= 500) frameWatch_->stop(); // ten seconds: there is no frame
         watchFrame();
     });
 }
@@ -189,17 +195,62 @@ bool Form::event(QEvent* event) {
 }
 
 void Form::watchFrame() {
-    if (frameKnown_ || !isVisible() || frameGeometry() == geometry()) return;
+    if (frameKnown_ || !isVisible() || frameExtents().isNull()) return;
     frameKnown_ = true;
     frameWatch_->stop();
     if (onFrameKnown) onFrameKnown();
 }
 
+QMargins Form::frameExtents() const {
+#if QT_CONFIG(xcb)
+    // Under X, the window manager's own word: the toolkit keeps the frame it saw at the last
+    // configure notification, which may have come before the window manager framed the window.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 && QGuiApplication::platformName() == QLatin1String("xcb")
+                                       ? x11->connection()
+                                       : nullptr;
+    if (connection && internalWinId()) {
+        static const xcb_atom_t extents = [connection] {
+            constexpr std::string_view name = "_NET_FRAME_EXTENTS";
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+                connection,
+                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()),
+                                name.data()),
+                nullptr);
+            const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+            return atom;
+        }();
+        if (extents == XCB_ATOM_NONE) return {};
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, static_cast<xcb_window_t>(internalWinId()), extents,
+                             XCB_ATOM_CARDINAL, 0, 4),
+            nullptr);
+        QMargins margins;
+        if (reply && reply->type == XCB_ATOM_CARDINAL && reply->format == 32 &&
+            xcb_get_property_value_length(reply) == 16) {
+            const auto* value = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+            // left, right, top, bottom
+            margins = QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]),
+                               static_cast<int>(value[1]), static_cast<int>(value[3]));
+        }
+        std::free(reply);
+        return margins;
+    }
+#endif
+    const QRect outer = frameGeometry(), inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 float Form::Width() const {
-    return static_cast<float>(frameGeometry().width() * TwipsPerPixel);
+    const QMargins frame = frameExtents();
+    return static_cast<float>((width() + frame.left() + frame.right()) * TwipsPerPixel);
 }
 float Form::Height() const {
-    return static_cast<float>(frameGeometry().height() * TwipsPerPixel);
+    const QMargins frame = frameExtents();
+    return static_cast<float>((height() + frame.top() + frame.bottom()) * TwipsPerPixel);
 }
 
 void Form::setPosition(float left, float top) {
@@ -207,7 +258,10 @@ void Form::setPosition(float left, float top) {
     rect_.top = top;
     QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     const QPoint origin = shown ? shown->geometry().topLeft() : QPoint();
-    move(origin + QPoint(PixelOf(left), PixelOf(top)));
+    const QMargins frame = frameExtents();
+    // The client area is placed, so that the frame's top-left corner lands where it is asked.
+    setGeometry(
+        QRect(origin + QPoint(PixelOf(left) + frame.left(), PixelOf(top) + frame.top()), size()));
 }
 
 float Form::screenWidth() const {

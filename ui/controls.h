@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -97,21 +98,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The window. Its Left and Top are screen twips; its Width and Height the outer size.
+// The window. Its Left and Top are screen twips of its outer frame; its Width and Height the
+// outer size, the frame a window manager puts around it included.
 class Form : public QWidget, public Placement {
     Q_OBJECT
 public:
     Form();
     float Width() const override;
     float Height() const override;
+    // Puts the outer frame's top-left corner at (left, top) screen twips.
     void setPosition(float left, float top);
     // The size of the screen the window is on, in twips.
     float screenWidth() const;
     float screenHeight() const;
+    // The frame around the client area (title bar and borders), as the window manager reports
+    // it; none where there is no window manager or the window is not framed yet.
+    QMargins frameExtents() const;
     // Every resize notification from the platform, minimise and restore included.
     std::function<void()> onResize;
-    // Runs once, as soon as a window manager has put its frame (title bar, borders) around the
-    // shown window; never where there is no frame.
+    // Runs once, as soon as a window manager has put its frame around the shown window; never
+    // where there is no frame.
     std::function<void()> onFrameKnown;
 
 protected:
@@ -121,8 +127,8 @@ protected:
 
 private:
     void watchFrame();
-    // Some window managers report the frame only after the window is mapped, with no event of
-    // its own: the window looks again for a short while after it is first shown.
+    // Window managers report the frame some time after the window is mapped, with no event of
+    // its own: the window looks for it for a while after it is first shown.
     QTimer* frameWatch_;
     int frameLooks_ = 0;
     bool frameKnown_ = false;

@@ -138,7 +138,16 @@ private slots:
                                   30000);
         // A framed window is centred again once its frame is known: wait for that, and then
         // for the window to stay where it is.
-        if (managed) QTRY_VERIFY_WITH_TIMEOUT(!frame().isNull() && centred(outer()), 10000);
+        if (managed)
+            QTRY_VERIFY2_WITH_TIMEOUT(!frame().isNull() && centred(outer()),
+                                      qPrintable(QString("client %1,%2, frame %3 %4 %5 %6")
+                                                     .arg(client().x())
+                                                     .arg(client().y())
+                                                     .arg(frame().left())
+                                                     .arg(frame().right())
+                                                     .arg(frame().top())
+                                                     .arg(frame().bottom())),
+                                      10000);
         QTest::qWait(300);
         WindowAt = client().topLeft();
 
