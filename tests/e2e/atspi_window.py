@@ -77,6 +77,12 @@ def start_xvfb():
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
                              "-nolisten", "tcp"], stdout=subprocess.PIPE)
     display = ":" + xvfb.stdout.readline().decode().strip()
+    # The server names its display before it takes every connection: wait for it.
+    for _ in range(200):
+        if subprocess.run(["xwininfo", "-root", "-display", display], capture_output=True,
+                          timeout=10).returncode == 0:
+            break
+        time.sleep(0.1)
     return xvfb, display
 
 

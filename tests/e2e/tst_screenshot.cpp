@@ -114,6 +114,8 @@ private slots:
         QVERIFY2(xvfb.waitForStarted(10000), "Xvfb does not start");
         QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 20000);
         display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
+        // The server names its display before it takes every connection: wait for it.
+        QTRY_VERIFY_WITH_TIMEOUT(x("xwininfo", {"-root"}).contains("the root window"), 20000);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
