@@ -207,7 +207,6 @@ void FormStart::Form_Resize() {
     PictureM11_Paint();
     PictureM12_Paint();
     PictureMatrix_Paint();
-    shown_ = ReadLocationTexts();
 }
 
 void FormStart::CommandDiagram_Click() {
@@ -278,8 +277,10 @@ void FormStart::PaintMonthPicture(int month) {
 }
 
 void FormStart::PictureMatrix_Paint() {
-    views::PaintTable(PictureMatrix, ReadLocationTexts(), ComboMonth.currentText().toStdString(),
-                      state_, tableLabels_);
+    // The last paint of every refresh: what it reads is what the copies name.
+    shown_ = ReadLocationTexts();
+    views::PaintTable(PictureMatrix, shown_, ComboMonth.currentText().toStdString(), state_,
+                      tableLabels_);
 }
 
 ui::PictureBox& FormStart::ShownView() const {
@@ -304,12 +305,13 @@ void FormStart::CopyShownView() {
     auto* data = new QMimeData;
     const ui::PictureBox& view = ShownView();
     if (&view == &PictureError) {
+        // The panel's request, and the rule of the frame on show (the one label it holds).
         QString text = LabelCor.caption() + u'\n';
-        for (const auto& [frame, rule] : {std::pair{&FrameErrorM, "Label3"},
-                                          {&FrameErrorP, "Label5"},
-                                          {&FrameErrorD, "Label10"},
-                                          {&FrameErrorLo, "Label11"}})
-            if (!frame->isHidden()) text += controls_.get<ui::Label>(rule).caption() + u'\n';
+        for (const ui::Frame* frame : {&FrameErrorM, &FrameErrorP, &FrameErrorD, &FrameErrorLo})
+            if (!frame->isHidden())
+                text +=
+                    frame->findChild<ui::Label*>(QString(), Qt::FindDirectChildrenOnly)->caption() +
+                    u'\n';
         data->setText(text);
     } else if (&view == &PictureMatrix) {
         QStringList captions;

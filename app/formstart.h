@@ -81,7 +81,8 @@ private:
     ui::Frame& FrameErrorP;
     ui::Frame& FrameErrorD;
     ui::Frame& FrameErrorLo;
-    // The location as the last refresh read it, after tidying: what the copies name.
+    // The location as the last refresh read it (after tidying), in its last paint: what the
+    // copies name.
     views::LocationTexts shown_;
     QMenu* viewMenu_;
     std::array<ui::PictureBox*, 12> months_{};

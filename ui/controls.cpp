@@ -179,18 +179,7 @@ Form::Form() : QWidget(nullptr), Placement(this), frameWatch_(new QTimer(this)) 
 
 bool Form::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    switch (event->type()) {
-    case QEvent::Show:
-        if (!frameKnown_ && frameLooks_ == 0) frameWatch_->start();
-        watchFrame();
-        break;
-    case QEvent::Move:
-    case QEvent::WindowActivate:
-        watchFrame();
-        break;
-    default:
-        break;
-    }
+    if (event->type() == QEvent::Show && !frameKnown_ && frameLooks_ == 0) frameWatch_->start();
     return handled;
 }
 

@@ -16,10 +16,10 @@ void AppendMonth(QString& out, int month) {
     out += u'\n';
 }
 
-void AppendDay(QString& out, int day, std::string_view caption) {
+void AppendDay(QString& out, int day, QStringView caption) {
     out += QString::number(day);
     out += u'\t';
-    out += QLatin1String(caption.data(), static_cast<qsizetype>(caption.size()));
+    out += caption;
     out += u'\n';
 }
 
@@ -41,11 +41,8 @@ int MonthStartingOn(int firstDay) {
 QString TableText(const LocationTexts& texts, int month, const QStringList& captions) {
     QString out = PlaceLine(texts);
     if (month >= 0 && month < model::MonthCount) AppendMonth(out, month);
-    for (qsizetype row = 0; row < captions.size(); ++row) {
-        const QByteArray caption = captions[row].toLatin1();
-        AppendDay(out, static_cast<int>(row) + 1,
-                  std::string_view(caption.constData(), static_cast<std::size_t>(caption.size())));
-    }
+    for (qsizetype row = 0; row < captions.size(); ++row)
+        AppendDay(out, static_cast<int>(row) + 1, captions[row]);
     return out;
 }
 
@@ -58,7 +55,9 @@ QString YearText(const LocationTexts& texts, const WindowState& state) {
         for (int day = 1; day <= model::MonthLengths[static_cast<std::size_t>(month)]; ++day) {
             const double seconds = model::CorrectionSeconds(first + day - 1, state.Longitude,
                                                             state.ZoneMeridian, state.Pi);
-            AppendDay(out, day, CorrectionCaption(seconds, showHours).text());
+            const std::string_view caption = CorrectionCaption(seconds, showHours).text();
+            AppendDay(out, day,
+                      QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
         }
     }
     return out;
