@@ -105,7 +105,7 @@ table=$build/bench-table.md
 QT_QPA_PLATFORM=offscreen startup offscreen | tee -a "$table"
 
 # Xvfb picks a free display and writes its number.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$work/display" 2>/dev/null &
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb startup Xvfb | tee -a "$table"

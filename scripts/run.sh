@@ -14,7 +14,7 @@ shot=${SCREENSHOT:-$PWD/shots/exisosi.png}
 mkdir -p "$(dirname "$shot")"
 number=$(mktemp)
 # Xvfb picks a free display and writes its number.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number" 2>/dev/null &
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$number" 2>/dev/null &
 xvfb=$!
 program_pid=
 trap 'kill $program_pid $xvfb 2>/dev/null || true; rm -f "$number"' EXIT

@@ -75,9 +75,10 @@ def press(button):
 
 def start_xvfb():
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], stdout=subprocess.PIPE)
+                             "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE)
     display = ":" + xvfb.stdout.readline().decode().strip()
-    # The server names its display before it takes every connection: wait for it.
+    # Nothing starts on the new server before it answers. -noreset above: the server would
+    # otherwise reset when the probe leaves, and refuse connections meanwhile.
     for _ in range(200):
         if subprocess.run(["xwininfo", "-root", "-display", display], capture_output=True,
                           timeout=10).returncode == 0:
@@ -169,7 +170,7 @@ def main():
     finally:
         window_program.kill()
         window_program.wait()
-        xvfb.kill()
+        xvfb.terminate()  # lets the server remove its lock and socket
         xvfb.wait()
 
     if failures:

@@ -54,32 +54,28 @@ class TestScreenshot : public QObject {
     QImage shot;
     const bool managed = qEnvironmentVariable("EXISOSI_WINDOW_MANAGER") == "openbox";
 
-    // Runs an X client on the test's display and returns what it printed.
-    QString x(const QString& command, const QStringList& arguments) {
+    // Runs an X client on the test's display and returns what it printed; a stuck client is
+    // stopped.
+    QByteArray xOutput(const QString& command, const QStringList& arguments, int ms = 10000) {
         QProcess client;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         client.setProcessEnvironment(env);
         client.start(command, arguments);
-        if (!client.waitForFinished(10000)) {
-            qWarning("%s %s did not finish within 10 s", qPrintable(command),
-                     qPrintable(arguments.join(' ')));
+        if (!client.waitForFinished(ms)) {
+            qWarning("%s %s did not finish within %d ms", qPrintable(command),
+                     qPrintable(arguments.join(' ')), ms);
             client.kill();
             client.waitForFinished();
             return {};
         }
-        return QString::fromUtf8(client.readAllStandardOutput());
+        return client.readAllStandardOutput();
+    }
+    QString x(const QString& command, const QStringList& arguments) {
+        return QString::fromUtf8(xOutput(command, arguments));
     }
     QImage screenshot() {
-        QProcess grab;
-        grab.start("import", {"-display", display, "-window", "root", "png:-"});
-        if (!grab.waitForFinished(20000)) {
-            qWarning("import did not finish within 20 s");
-            grab.kill();
-            grab.waitForFinished();
-            return {};
-        }
-        return QImage::fromData(grab.readAllStandardOutput(), "PNG");
+        return QImage::fromData(xOutput("import", {"-window", "root", "png:-"}, 20000), "PNG");
     }
     // The client area on the screen, and the frame around it (left, right, top, bottom).
     QString windowId;
@@ -108,19 +104,26 @@ class TestScreenshot : public QObject {
 
 private slots:
     void initTestCase() {
+        // What the server and the window manager say goes to the test's log.
+        xvfb.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // -noreset: the server would otherwise reset whenever its last client leaves (the probe
+        // below, a window manager that is slow to connect) and refuse connections meanwhile.
         xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0",
                             QString("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight), "-wr",
-                            "-nolisten", "tcp"});
+                            "-nolisten", "tcp", "-noreset"});
         QVERIFY2(xvfb.waitForStarted(10000), "Xvfb does not start");
         QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 20000);
         display = ":" + QString::fromLatin1(xvfb.readLine()).trimmed();
-        // The server names its display before it takes every connection: wait for it.
-        QTRY_VERIFY_WITH_TIMEOUT(x("xwininfo", {"-root"}).contains("the root window"), 20000);
+        // Nothing starts on the new server before it answers.
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            x("xwininfo", {"-root"}).contains("the root window"),
+            qPrintable(QString("display %1, Xvfb %2").arg(display).arg(xvfb.state())), 20000);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         if (managed) {
             windowManager.setProcessEnvironment(env);
+            windowManager.setProcessChannelMode(QProcess::ForwardedChannels);
             windowManager.start("openbox", {});
             QVERIFY2(windowManager.waitForStarted(10000), "openbox does not start");
             // The window manager is ready once it names itself on the root window.
@@ -291,13 +294,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             x("xclip", clipboard + QStringList{"-t", "TARGETS"}).contains("image/png"), 10000);
         QCOMPARE(x("xclip", clipboard + QStringList{"-t", "UTF8_STRING"}).count('\n'), 378);
-        QProcess png;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        png.setProcessEnvironment(env);
-        png.start("xclip", clipboard + QStringList{"-t", "image/png"});
-        QVERIFY(png.waitForFinished(20000));
-        const QImage picture = QImage::fromData(png.readAllStandardOutput(), "PNG");
+        const QImage picture =
+            QImage::fromData(xOutput("xclip", clipboard + QStringList{"-t", "image/png"}), "PNG");
         QCOMPARE(picture.size(), QSize(1460, 800)); // the view area at twice its pixels
     }
 
