@@ -15,6 +15,7 @@
 #include "input/number.h"
 #include "model/correction.h"
 #include "odd_values.h"
+#include "support/rules.h"
 
 #include <cfloat>
 #include <cmath>
@@ -62,19 +63,6 @@ std::string Case; // the input being run, for the failure message
 
 bool Whole(double v) {
     return v == std::floor(v);
-}
-
-// The seven rules, written again from the table of checks, independently of the code under test.
-input::ValidationFailure FirstBroken(double d, double m, double s) {
-    using enum input::ValidationFailure;
-    if (!Whole(d)) return DegreesNotWhole;
-    if (d < 0 || d > 180) return DegreesOutOfRange;
-    if (!Whole(m)) return MinutesNotWhole;
-    if (m < 0 || m > 60) return MinutesOutOfRange;
-    if (!Whole(s)) return SecondsNotWhole;
-    if (s < 0 || s > 60) return SecondsOutOfRange;
-    if (d + m / 60.0 + s / 3600.0 > 180.0) return LongitudeBeyond180;
-    return None;
 }
 
 // After a normalisation no text holds a comma, and "00" is the only text that reads 0, but
@@ -162,18 +150,32 @@ void Run(std::string_view d, std::string_view m, std::string_view s, bool east,
     const double sv = input::ReadNumber(seconds.value);
     const input::ValidationFailure failure =
         input::CheckFields(degrees.value, minutes.value, seconds.value);
-    if (failure != FirstBroken(dv, mv, sv))
+    // The first broken rule of the table of checks, and the frame it names.
+    const rules::Check* broken = rules::FirstBroken({dv, mv, sv});
+    if (failure != (broken ? broken->failure : input::ValidationFailure::None))
         Fail("CheckFields gives failure " + std::to_string(static_cast<int>(failure)));
     using enum input::ValidationFailure;
     // A field whose checks passed (the first failure lies beyond them) is whole and in range.
     if (failure > DegreesOutOfRange && !(Whole(dv) && dv >= 0 && dv <= 180)) Fail("degrees passed");
     if (failure > MinutesOutOfRange && !(Whole(mv) && mv >= 0 && mv <= 60)) Fail("minutes passed");
     if (failure > SecondsOutOfRange && !(Whole(sv) && sv >= 0 && sv <= 60)) Fail("seconds passed");
-    if (failure == None && failure != FirstBroken(dv, mv, sv)) Fail("passed");
 
+    // The frame and the colours of the failure are those of its row.
     const input::FailureDisplay display = input::DisplayOf(failure);
-    if ((display.frame == input::ReminderFrame::None) != (failure == None))
+    static constexpr const char* FrameNames[] = {nullptr, "FrameErrorM", "FrameErrorP",
+                                                 "FrameErrorD", "FrameErrorLo"};
+    const char* frame = FrameNames[static_cast<int>(display.frame)];
+    if (broken ? !frame || std::string_view(frame) != broken->frame : frame != nullptr)
         Fail("the frame does not follow the failure");
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::optional<rules::Rgb> wanted = broken ? broken->colours[i] : std::nullopt;
+        const input::FieldMark mark = display.marks[i];
+        if (mark != (!wanted                 ? input::FieldMark::Keep
+                     : *wanted == rules::Red ? input::FieldMark::Red
+                                             : input::FieldMark::Blue))
+            Fail("field " + std::to_string(i) + " is marked " +
+                 std::to_string(static_cast<int>(mark)));
+    }
 
     const input::Longitude longitude =
         input::ReadLongitude(degrees.value, minutes.value, seconds.value, east);

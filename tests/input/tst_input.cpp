@@ -3,11 +3,13 @@
 
 #include "input/location.h"
 #include "input/number.h"
+#include "model/correction.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <string>
 #include <utility>
 
@@ -15,7 +17,6 @@ using namespace input;
 
 Q_DECLARE_METATYPE(input::ValidationFailure)
 Q_DECLARE_METATYPE(input::ReminderFrame)
-Q_DECLARE_METATYPE(input::FieldMark)
 
 namespace {
 
@@ -241,36 +242,38 @@ void TestInput::check() {
     QCOMPARE(CheckFields(s(texts[0]), s(texts[1]), s(texts[2])), failure);
 }
 
+// What the refresh shows for texts of the design's examples: the frame, and the colour each field
+// is given (r red, b blue, k keeps its colour).
 void TestInput::display_data() {
-    QTest::addColumn<ValidationFailure>("failure");
+    QTest::addColumn<QStringList>("texts");
     QTest::addColumn<ReminderFrame>("frame");
-    QTest::addColumn<FieldMark>("degrees");
-    QTest::addColumn<FieldMark>("minutes");
-    QTest::addColumn<FieldMark>("seconds");
-    using enum FieldMark;
-    using F = ValidationFailure;
+    QTest::addColumn<QString>("marks");
+    using L = QStringList;
     using R = ReminderFrame;
-    QTest::newRow("none") << F::None << R::None << Keep << Keep << Keep;
-    QTest::newRow("degrees not whole") << F::DegreesNotWhole << R::Degrees << Red << Blue << Blue;
-    QTest::newRow("degrees range") << F::DegreesOutOfRange << R::Degrees << Red << Keep << Blue;
-    QTest::newRow("minutes not whole") << F::MinutesNotWhole << R::Minutes << Keep << Red << Keep;
-    QTest::newRow("minutes range") << F::MinutesOutOfRange << R::Minutes << Keep << Red << Keep;
-    QTest::newRow("seconds not whole") << F::SecondsNotWhole << R::Seconds << Keep << Keep << Red;
-    QTest::newRow("seconds range") << F::SecondsOutOfRange << R::Seconds << Keep << Keep << Red;
-    QTest::newRow("beyond 180") << F::LongitudeBeyond180 << R::Longitude << Red << Red << Red;
+    QTest::newRow("start-up") << L{"23", "31", "43"} << R::None << "kkk";
+    QTest::newRow("degrees 5.5") << L{"5.5", "31", "43"} << R::Degrees << "rbb";
+    QTest::newRow("degrees 5.5, minutes 75") << L{"5.5", "75", "43"} << R::Degrees << "rbb";
+    QTest::newRow("degrees -3") << L{"-3", "31", "43"} << R::Degrees << "rkb";
+    QTest::newRow("degrees 200") << L{"200", "31", "43"} << R::Degrees << "rkb";
+    QTest::newRow("minutes 7.5") << L{"23", "7.5", "43"} << R::Minutes << "krk";
+    QTest::newRow("minutes 75, seconds 61") << L{"23", "75", "61"} << R::Minutes << "krk";
+    QTest::newRow("seconds 60.5") << L{"23", "31", "60.5"} << R::Seconds << "kkr";
+    QTest::newRow("seconds 61") << L{"23", "31", "61"} << R::Seconds << "kkr";
+    QTest::newRow("180 00 01") << L{"180", "00", "01"} << R::Longitude << "rrr";
+    QTest::newRow("179 60 00") << L{"179", "60", "00"} << R::None << "kkk";
 }
 
 void TestInput::display() {
-    QFETCH(ValidationFailure, failure);
+    QFETCH(QStringList, texts);
     QFETCH(ReminderFrame, frame);
-    QFETCH(FieldMark, degrees);
-    QFETCH(FieldMark, minutes);
-    QFETCH(FieldMark, seconds);
-    const FailureDisplay shown = DisplayOf(failure);
+    QFETCH(QString, marks);
+    const FailureDisplay shown = DisplayOf(CheckFields(s(texts[0]), s(texts[1]), s(texts[2])));
     QCOMPARE(shown.frame, frame);
-    QCOMPARE(shown.marks[0], degrees);
-    QCOMPARE(shown.marks[1], minutes);
-    QCOMPARE(shown.marks[2], seconds);
+    const std::map<QChar, FieldMark> meaning{
+        {'r', FieldMark::Red}, {'b', FieldMark::Blue}, {'k', FieldMark::Keep}};
+    for (std::size_t i = 0; i < 3; ++i)
+        QVERIFY2(shown.marks[i] == meaning.at(marks[qsizetype(i)]),
+                 qPrintable(QString("field %1 is marked %2").arg(i).arg(int(shown.marks[i]))));
 }
 
 void TestInput::longitude_data() {
@@ -346,15 +349,14 @@ void TestInput::typedZone_data() {
     QTest::newRow("short, no space") << "GMT+2" << false << 2.0 << 0.0 << 30.0;
     QTest::newRow("short, negative") << "GMT -5" << true << -5.0 << 0.0 << -75.0;
     QTest::newRow("seven characters") << "1234567" << false << 1234567.0 << 0.0 << 18518505.0;
-    QTest::newRow("eight characters")
-        << "12345678" << false << 12345678.0 << 8.0 << 15.0 * (12345678.0 + 8.0 / 60.0);
+    QTest::newRow("eight characters") << "12345678" << false << 12345678.0 << 8.0 << 185185172.0;
     QTest::newRow("Greek, characters not bytes") << "ΩΩΩΩΩΩΩ:30" << false << 0.0 << 30.0 << 7.5;
     QTest::newRow("Greek, negative") << "ΩΩΩ -05:45" << true << 0.0 << 45.0 << -11.25;
     QTest::newRow("ZP") << "ZP +03:30" << false << 3.0 << 30.0 << 52.5;
     QTest::newRow("ZP negative") << "ZP -05:45" << true << -5.0 << 45.0 << -86.25;
     QTest::newRow("lower case gmt") << "gmt +02:00" << false << 0.0 << 0.0 << 0.0;
     QTest::newRow("minus at the end") << "GMT +02:30-" << true << 2.0 << 30.0 << 22.5;
-    QTest::newRow("large but kept") << "GMT +1e300" << false << 1e300 << 300.0 << 15.0 * 1e300;
+    QTest::newRow("large but kept") << "GMT +1e300" << false << 1e300 << 300.0 << 1.5e301;
     QTest::newRow("overflow") << "GMT 1e400" << false << Largest << 0.0 << 0.0;
     QTest::newRow("negative overflow") << "GMT -1e400" << true << -Largest << 400.0 << 0.0;
     QTest::newRow("term would overflow") << "GMT +1e306" << false << 1e306 << 306.0 << 0.0;
@@ -372,9 +374,11 @@ void TestInput::typedZone() {
     QCOMPARE(zone.ZoneHours, hours);
     QCOMPARE(zone.ZoneMinutes, minutes);
     QCOMPARE(zone.ZoneMeridian, meridian);
-    // Whatever was typed, the longitude term of any place stays finite.
-    QVERIFY(std::isfinite((zone.ZoneMeridian + 180.0) * 240.0));
-    QVERIFY(std::isfinite((zone.ZoneMeridian - 180.0) * 240.0));
+    // Whatever was typed, the correction of any place and day stays finite.
+    for (double longitude : {-180.0, 180.0})
+        for (int day : {1, 365})
+            QVERIFY2(std::isfinite(model::CorrectionSeconds(day, longitude, zone.ZoneMeridian)),
+                     qPrintable(QString("day %1 at %2").arg(day).arg(longitude)));
 }
 
 QTEST_APPLESS_MAIN(TestInput)
