@@ -2,6 +2,7 @@
 
 #include "input/location.h"
 #include "views/copy.h"
+#include "views/lists.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -31,6 +32,12 @@ private:
     ui::TextBox& box_;
 };
 
+// Where a frame of the reminder stands among its four, which follow the checks' order.
+std::size_t FrameIndex(input::ReminderFrame frame) {
+    return static_cast<std::size_t>(frame) -
+           static_cast<std::size_t>(input::ReminderFrame::Degrees);
+}
+
 void Mark(ui::TextBox& box, input::FieldMark mark) {
     if (mark == input::FieldMark::Red) box.setForeColor(Red);
     if (mark == input::FieldMark::Blue) box.setForeColor(Blue);
@@ -39,7 +46,7 @@ void Mark(ui::TextBox& box, input::FieldMark mark) {
 } // namespace
 
 FormStart::FormStart()
-    : controls_(*this), TextMLo(controls_.get<ui::TextBox>("TextMLo")),
+    : controls_(*this, views::WindowLists()), TextMLo(controls_.get<ui::TextBox>("TextMLo")),
       TextPLo(controls_.get<ui::TextBox>("TextPLo")),
       TextDLo(controls_.get<ui::TextBox>("TextDLo")),
       OptionEast(controls_.get<ui::OptionButton>("OptionEast")),
@@ -54,7 +61,13 @@ FormStart::FormStart()
       FrameErrorM(controls_.get<ui::Frame>("FrameErrorM")),
       FrameErrorP(controls_.get<ui::Frame>("FrameErrorP")),
       FrameErrorD(controls_.get<ui::Frame>("FrameErrorD")),
-      FrameErrorLo(controls_.get<ui::Frame>("FrameErrorLo")), viewMenu_(new QMenu(this)) {
+      FrameErrorLo(controls_.get<ui::Frame>("FrameErrorLo")), reminderFrames_{&FrameErrorM,
+                                                                              &FrameErrorP,
+                                                                              &FrameErrorD,
+                                                                              &FrameErrorLo},
+      reminderRules_{&controls_.get<ui::Label>("Label3"), &controls_.get<ui::Label>("Label5"),
+                     &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")},
+      viewMenu_(new QMenu(this)) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::SetColours(this, QColor(), Qt::black, true);
@@ -74,28 +87,29 @@ FormStart::FormStart()
             &controls_.get<ui::Label>("LabelValT", i);
     }
 
-    TextMLo.onChange = [this] { TextMLo_Change(); };
-    TextPLo.onChange = [this] { TextPLo_Change(); };
-    TextDLo.onChange = [this] { TextDLo_Change(); };
-    ComboZW.onClick = [this] { ComboZW_Click(); };
-    ComboMonth.onClick = [this] { ComboMonth_Click(); };
-    CommandDiagram.onClick = [this] { CommandDiagram_Click(); };
-    CommandMatrix.onClick = [this] { CommandMatrix_Click(); };
+    // Direct connections: every handler runs at once, nested inside what raised it.
+    connect(&TextMLo, &ui::TextBox::Change, this, &FormStart::TextMLo_Change);
+    connect(&TextPLo, &ui::TextBox::Change, this, &FormStart::TextPLo_Change);
+    connect(&TextDLo, &ui::TextBox::Change, this, &FormStart::TextDLo_Change);
+    connect(&ComboZW, &ui::ComboBox::Click, this, &FormStart::ComboZW_Click);
+    connect(&ComboMonth, &ui::ComboBox::Click, this, &FormStart::ComboMonth_Click);
+    connect(&CommandDiagram, &ui::CommandButton::Click, this, &FormStart::CommandDiagram_Click);
+    connect(&CommandMatrix, &ui::CommandButton::Click, this, &FormStart::CommandMatrix_Click);
     // The toolkit also tells a hidden panel of the sizes it was given while hidden, when it is
     // rendered (grab, render) or shown. Only a panel on show answers: a hidden one is one the
     // last refresh put away, and laying it out would show it over the view (a refresh that
     // fails shows the panel itself, and is told of its size then).
-    PictureError.onResize = [this] {
+    connect(&PictureError, &ui::PictureBox::Resize, this, [this] {
         if (!PictureError.isHidden()) PictureError_Resize();
-    };
+    });
     // Qt also tells the window its size as it is first shown, before it shows: Form_Load has
     // just refreshed it from the same texts, so only a shown window refreshes on the notice.
-    onResize = [this] {
+    connect(this, &ui::Form::Resize, this, [this] {
         if (isVisible()) Form_Resize();
-    };
+    });
     // A window manager that frames the window only once it is shown makes it taller than it was
     // when it was centred: centre it again, once, by its outer frame.
-    onFrameKnown = [this] { CentreWindow(); };
+    connect(this, &ui::Form::FrameKnown, this, &FormStart::CentreWindow);
 
     // Copying adds no control to the window: a key, and a menu on the view area.
     QAction* copy = viewMenu_->addAction(QStringLiteral("Αντιγραφή"));
@@ -123,8 +137,15 @@ void FormStart::Form_Load() {
 }
 
 void FormStart::CentreWindow() {
-    const float top = (screenHeight() - Height()) / 2.0f;
-    const float left = (screenWidth() - Width()) / 2.0f;
+    // A frame larger than the area keeps its title bar and top-left part on the screen, where
+    // the user can reach them.
+    auto place = [](double start, double room, float size) {
+        const float free = static_cast<float>(room) - size;
+        return free >= 0.0f ? static_cast<float>(start) + free / 2.0f : static_cast<float>(start);
+    };
+    const QRectF area = availableArea();
+    const float top = place(area.top(), area.height(), Height());
+    const float left = place(area.left(), area.width(), Width());
     setPosition(left, top);
 }
 
@@ -148,22 +169,8 @@ void FormStart::Form_Resize() {
         PictureDiagram.hide();
         PictureMatrix.hide();
         PictureError_Resize();
-        switch (display.frame) {
-        case input::ReminderFrame::Degrees:
-            FrameErrorM.show();
-            break;
-        case input::ReminderFrame::Minutes:
-            FrameErrorP.show();
-            break;
-        case input::ReminderFrame::Seconds:
-            FrameErrorD.show();
-            break;
-        case input::ReminderFrame::Longitude:
-            FrameErrorLo.show();
-            break;
-        case input::ReminderFrame::None:
-            break;
-        }
+        if (display.frame != input::ReminderFrame::None)
+            reminderFrames_[FrameIndex(display.frame)]->show();
     } else {
         TextMLo.setForeColor(Green);
         TextPLo.setForeColor(Green);
@@ -182,7 +189,7 @@ void FormStart::Form_Resize() {
             value.setLeft(day.Left() + 500);
             value.setTop(day.Top() + 20);
         }
-        if (state_.ViewMode == 0) {
+        if (state_.ViewMode == views::ViewMode::Diagram) {
             PictureDiagram.show();
             PictureMatrix.hide();
             PictureError.hide();
@@ -210,19 +217,19 @@ void FormStart::Form_Resize() {
 }
 
 void FormStart::CommandDiagram_Click() {
-    state_.ViewMode = 0;
+    state_.ViewMode = views::ViewMode::Diagram;
     Form_Resize();
     CommandDiagram.setFocus();
 }
 
 void FormStart::CommandMatrix_Click() {
-    state_.ViewMode = 1;
+    state_.ViewMode = views::ViewMode::Table;
     Form_Resize();
     CommandMatrix.setFocus();
 }
 
 void FormStart::ComboZW_Click() {
-    if (state_.ViewMode == 0) {
+    if (state_.ViewMode == views::ViewMode::Diagram) {
         CommandDiagram_Click();
         CommandDiagram.setFocus();
     } else {
@@ -257,10 +264,7 @@ void FormStart::PictureError_Resize() {
              &LabelCor, &FrameErrorM, &FrameErrorP, &FrameErrorD, &FrameErrorLo})
         child->setLeft((PictureError.Width() - child->Width()) / 2.0f);
     PictureError.show();
-    FrameErrorM.hide();
-    FrameErrorP.hide();
-    FrameErrorD.hide();
-    FrameErrorLo.hide();
+    for (ui::Frame* frame : reminderFrames_) frame->hide();
 }
 
 void FormStart::PictureDiagram_Paint() {
@@ -305,13 +309,11 @@ void FormStart::CopyShownView() {
     auto* data = new QMimeData;
     const ui::PictureBox& view = ShownView();
     if (&view == &PictureError) {
-        // The panel's request, and the rule of the frame on show (the one label it holds).
+        // The panel's request, then the caption and the rule of the frame on show.
         QString text = LabelCor.caption() + u'\n';
-        for (const ui::Frame* frame : {&FrameErrorM, &FrameErrorP, &FrameErrorD, &FrameErrorLo})
-            if (!frame->isHidden())
-                text +=
-                    frame->findChild<ui::Label*>(QString(), Qt::FindDirectChildrenOnly)->caption() +
-                    u'\n';
+        for (std::size_t i = 0; i < reminderFrames_.size(); ++i)
+            if (!reminderFrames_[i]->isHidden())
+                text += reminderFrames_[i]->title() + u'\n' + reminderRules_[i]->caption() + u'\n';
         data->setText(text);
     } else if (&view == &PictureMatrix) {
         QStringList captions;

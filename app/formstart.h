@@ -1,7 +1,7 @@
 #pragma once
 // The one window: its controls, the values it keeps, and the handlers that run on its events.
 
-#include "ui/contents.h"
+#include "ui/registry.h"
 #include "views/diagram.h"
 #include "views/state.h"
 #include "views/table.h"
@@ -57,7 +57,8 @@ protected:
 private:
     // The picture on show in the view area: the diagram, the table or the reminder panel.
     ui::PictureBox& ShownView() const;
-    // Puts the window's outer frame in the middle of the screen.
+    // Puts the window's outer frame in the middle of the screen's available area, or where it
+    // does not fit, its top-left corner at the area's.
     void CentreWindow();
     void PaintMonthPicture(int month);
     views::LocationTexts ReadLocationTexts() const;
@@ -81,6 +82,10 @@ private:
     ui::Frame& FrameErrorP;
     ui::Frame& FrameErrorD;
     ui::Frame& FrameErrorLo;
+    // The reminder's frames in check order: degrees, minutes, seconds, the whole longitude.
+    std::array<ui::Frame*, 4> reminderFrames_;
+    // The rule each of those frames states.
+    std::array<ui::Label*, 4> reminderRules_;
     // The location as the last refresh read it (after tidying), in its last paint: what the
     // copies name.
     views::LocationTexts shown_;

@@ -14,9 +14,11 @@
 #include "bench/straight.h"
 #include "input/location.h"
 #include "model/correction.h"
-#include "ui/contents.h"
 #include "ui/fonts.h"
+#include "ui/picturebox.h"
+#include "ui/registry.h"
 #include "views/diagram.h"
+#include "views/lists.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -163,7 +165,7 @@ QWidget* MakeDesigned(const ui::ControlSpec& design, QWidget* parent, const Loca
 // The location the window opens at, read from its designed captions.
 Location OpeningLocation() {
     QHash<QString, QString> captions;
-    for (const ui::ControlSpec& design : ui::WindowContents())
+    for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists()))
         captions.insert(design.name, design.caption);
     auto text = [&](const char* name) { return captions.value(QLatin1String(name)).toStdString(); };
     return {input::ReadLongitude(text("TextMLo"), text("TextPLo"), text("TextDLo"), true).Longitude,
@@ -202,7 +204,7 @@ int main(int argc, char* argv[]) {
     // Containers before what they hold; a bordered picture's children start inside its border.
     QHash<QString, QWidget*> containers{{QStringLiteral("FormStart"), &window}};
     QHash<QString, float> insets;
-    for (const ui::ControlSpec& row : ui::WindowContents()) {
+    for (const ui::ControlSpec& row : ui::WindowContents(views::WindowLists())) {
         QWidget* parent = containers.value(row.container);
         QWidget* widget = designed ? MakeDesigned(row, parent, at) : MakeEmpty(row, parent);
         const float inset = insets.value(row.container, 0.0f);

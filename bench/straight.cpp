@@ -15,48 +15,33 @@ namespace {
 constexpr double JanuaryWidth = 837;
 constexpr double JanuaryHeight = 5020;
 
-ui::DrawOp Line(double x1, double y1, double x2, double y2, QRgb colour, int width) {
-    ui::DrawOp op;
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.colour = colour;
-    op.width = width;
-    return op;
-}
-
 } // namespace
 
 std::vector<ui::DrawOp> MonthOperations(int month, double longitude, double zoneMeridian) {
-    const float dayWidth = static_cast<float>(JanuaryWidth / 31.0);
-    const float minuteHeight = static_cast<float>(JanuaryHeight / 35.0);
+    const float dayWidth = static_cast<float>(JanuaryWidth) / views::DaysAcross;
+    const float minuteHeight = static_cast<float>(JanuaryHeight) / views::MinutesDown;
     const double top =
         views::TopMinuteFor(model::CorrectionMinutes(model::PeakDay, longitude, zoneMeridian));
     const views::MonthStyle& style = views::StyleOf(month);
 
     std::vector<ui::DrawOp> ops;
-    ops.push_back(Line(0, 0, 0, JanuaryHeight, style.line, 2));
+    ops.push_back(ui::DrawOp::line(0, 0, 0, JanuaryHeight, style.line, 2));
     for (float days : style.dayLines)
-        ops.push_back(Line(days * dayWidth, 0, days * dayWidth, JanuaryHeight, style.line, 1));
+        ops.push_back(
+            ui::DrawOp::line(days * dayWidth, 0, days * dayWidth, JanuaryHeight, style.line, 1));
     for (int r = 1; r <= views::GridRows; ++r) {
         const double y = views::RowPitch * (r - 1);
         const bool fifth = std::fmod(top - r + 1, 5.0) == 0.0;
-        ops.push_back(Line(0, y, JanuaryWidth, y, views::GridColour, fifth ? 2 : 1));
+        ops.push_back(ui::DrawOp::line(0, y, JanuaryWidth, y, views::GridColour, fifth ? 2 : 1));
     }
     const int first = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
     const int days = model::MonthLengths[static_cast<std::size_t>(month - 1)];
     for (int d = 0; d < days; ++d) {
         const double c = model::CorrectionMinutes(first + d, longitude, zoneMeridian);
-        ui::DrawOp dot;
-        dot.kind = ui::DrawOp::Kind::Circle;
-        dot.x1 = static_cast<float>(d) * dayWidth + dayWidth / 2.0f;
-        dot.y1 = views::RoundHalfEven((top - c) * minuteHeight);
-        dot.colour = views::DotColour;
-        for (int radius = 1; radius <= views::DotCircles; ++radius) {
-            dot.radius = radius;
-            ops.push_back(dot);
-        }
+        const double x = static_cast<float>(d) * dayWidth + dayWidth / 2.0f;
+        const double y = views::RoundHalfEven((top - c) * minuteHeight);
+        for (int radius = 1; radius <= views::DotCircles; ++radius)
+            ops.push_back(ui::DrawOp::circle(x, y, radius, views::DotColour, 1));
     }
     return ops;
 }

@@ -8,6 +8,13 @@
 namespace input {
 
 namespace {
+// An exponent of more digits than this is beyond any double, and is read as HugeExponent: large
+// enough to overflow or underflow whatever the digits before it, small enough to add safely.
+constexpr std::size_t MaxExponentDigits = 12;
+constexpr long long HugeExponent = 1'000'000'000'000LL;
+} // namespace
+
+namespace {
 
 bool IsSkipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -75,14 +82,14 @@ double ReadNumber(std::string_view text) {
             if (i >= text.size() || !IsDigit(text[i])) break;
             sawExpDigit = true;
             if (expDigits.empty() && text[i] == '0') continue;
-            if (expDigits.size() < 12)
+            if (expDigits.size() < MaxExponentDigits)
                 expDigits += text[i];
             else
                 exponentHuge = true;
         }
         if (sawExpDigit) {
             for (char c : expDigits) exponent = exponent * 10 + (c - '0');
-            if (exponentHuge) exponent = 1'000'000'000'000LL;
+            if (exponentHuge) exponent = HugeExponent;
             if (expNegative) exponent = -exponent;
             digits += 'e';
             digits += std::to_string(exponent);

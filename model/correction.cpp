@@ -6,16 +6,24 @@
 
 namespace model {
 
+namespace {
+// The day angle runs through 2 pi in the year; an angle of pi is half a day of time.
+constexpr double HalfDaySeconds = 43200.0;
+// Four minutes of time for every degree of longitude.
+constexpr double MinutesPerDegree = 4.0;
+constexpr double SecondsPerMinute = 60.0;
+} // namespace
+
 double SolarTermSeconds(int dayOfYear, double pi) {
-    const double gamma = 2.0 * pi * dayOfYear / 365.0;
+    const double gamma = 2.0 * pi * dayOfYear / static_cast<double>(DaysInYear);
     // Summed from left to right, as the series is written.
     const double series = -0.0000075 - 0.001868 * std::cos(gamma) + 0.032077 * std::sin(gamma) +
                           0.014615 * std::cos(2.0 * gamma) + 0.040849 * std::sin(2.0 * gamma);
-    return series * (43200.0 / pi);
+    return series * (HalfDaySeconds / pi);
 }
 
 double LongitudeTermSeconds(double longitude, double zoneMeridian) {
-    return (zoneMeridian - longitude) * 4.0 * 60.0;
+    return (zoneMeridian - longitude) * MinutesPerDegree * SecondsPerMinute;
 }
 
 double CorrectionSeconds(int dayOfYear, double longitude, double zoneMeridian, double pi) {
@@ -23,7 +31,7 @@ double CorrectionSeconds(int dayOfYear, double longitude, double zoneMeridian, d
 }
 
 double CorrectionMinutes(int dayOfYear, double longitude, double zoneMeridian, double pi) {
-    return CorrectionSeconds(dayOfYear, longitude, zoneMeridian, pi) / 60.0;
+    return CorrectionSeconds(dayOfYear, longitude, zoneMeridian, pi) / SecondsPerMinute;
 }
 
 std::string WholeNumberText(double whole) {

@@ -1,11 +1,5 @@
 #include "ui/contents.h"
 
-#include "input/location.h"
-#include "model/correction.h"
-#include "ui/fonts.h"
-
-#include <QAccessibleWidget>
-#include <algorithm>
 #include <array>
 
 // The rows name the fields the design gives and leave the rest to their defaults. g++ 12 warns
@@ -51,13 +45,6 @@ const QString West = QStringLiteral("Δυτικά");
 
 void Append(std::vector<ControlSpec>& all, std::vector<ControlSpec> rows) {
     for (ControlSpec& row : rows) all.push_back(std::move(row));
-}
-
-std::vector<QString> Items(auto const& texts) {
-    std::vector<QString> items;
-    for (std::string_view text : texts)
-        items.push_back(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    return items;
 }
 
 // The window's own controls. The pictures show no caption: assistive technology names them.
@@ -151,7 +138,7 @@ std::vector<ControlSpec> ReminderTable() {
 }
 
 // The location frame: the longitude, East or West, the time zone and the two view buttons.
-std::vector<ControlSpec> LocationTable() {
+std::vector<ControlSpec> LocationTable(const std::vector<QString>& zones) {
     const QString L = QStringLiteral("FrameLocGeoCo");
     // A label of the frame: its caption in `fore` on light yellow, 12 pt, sized to its caption.
     auto word = [&](QString name, TwipRect rect, QString caption, Rgb fore) {
@@ -207,7 +194,7 @@ std::vector<ControlSpec> LocationTable() {
          .points = 11.25,
          .bold = true,
          .tabIndex = 57,
-         .items = Items(input::ZoneItems)},
+         .items = zones},
         {.name = "CommandDiagram",
          .kind = Kind::CommandButton,
          .container = L,
@@ -284,7 +271,7 @@ TwipRect ValuePlace(int i) {
 }
 
 // The table view: the month list and the 31 rows of day number and value.
-std::vector<ControlSpec> TableTable() {
+std::vector<ControlSpec> TableTable(const std::vector<QString>& months) {
     const QString T = QStringLiteral("PictureMatrix");
     std::vector<ControlSpec> rows{{.name = "ComboMonth",
                                    .kind = Kind::ComboBox,
@@ -296,7 +283,7 @@ std::vector<ControlSpec> TableTable() {
                                    .points = 11.25,
                                    .bold = true,
                                    .tabIndex = 59,
-                                   .items = Items(model::MonthNames)}};
+                                   .items = months}};
     auto value = [&](int i) {
         rows.push_back({.name = "LabelValT",
                         .index = i,
@@ -351,10 +338,9 @@ constexpr std::array<MonthPicture, 12> MonthPictures{{
 }};
 
 // The diagram view: the twelve month pictures, the seven minute labels and the month names.
-std::vector<ControlSpec> DiagramTable() {
+std::vector<ControlSpec> DiagramTable(const std::vector<QString>& monthNames) {
     const QString D = QStringLiteral("PictureDiagram");
     std::vector<ControlSpec> rows;
-    const std::vector<QString> monthNames = Items(model::MonthNames);
     for (int month : {1, 3, 5, 7, 8, 10, 12, 2, 4, 6, 9, 11}) {
         const MonthPicture& m = MonthPictures[static_cast<std::size_t>(month - 1)];
         rows.push_back({.name = QStringLiteral("PictureM%1").arg(month),
@@ -365,7 +351,9 @@ std::vector<ControlSpec> DiagramTable() {
                         .tabIndex = m.tabIndex,
                         .scaleWidth = m.scaleWidth,
                         .scaleHeight = 5025,
-                        .accessibleName = monthNames[static_cast<std::size_t>(month - 1)]});
+                        .accessibleName = static_cast<std::size_t>(month) <= monthNames.size()
+                                              ? monthNames[static_cast<std::size_t>(month - 1)]
+                                              : QString()});
     }
     static constexpr std::array<float, 7> TimeTops{600, 1200, 2040, 2760, 3360, 4080, 4800};
     for (int i : {0, 2, 6, 5, 4, 3, 1}) {
@@ -401,147 +389,16 @@ std::vector<ControlSpec> DiagramTable() {
     return rows;
 }
 
-constexpr char AlertProperty[] = "exisosiAlert";
-
-// A control marked Alert shows itself to assistive technology as an alert, which screen readers
-// read out, name and description, as soon as it appears.
-QAccessibleInterface* AlertInterface(const QString&, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget || !widget->property(AlertProperty).toBool()) return nullptr;
-    return new QAccessibleWidget(widget, QAccessible::AlertMessage);
-}
-
-Placement* Make(const ControlSpec& design, QWidget* parent) {
-    const QColor fore = design.fore.colour();
-    const QColor back = design.back.colour();
-    const bool fill = !(design.flags & Transparent);
-    Placement* made = nullptr;
-    switch (design.kind) {
-    case Kind::Frame: {
-        auto* frame = new Frame(parent);
-        // Before the caption: setting it makes Qt look up (and keep) the frame's interface.
-        if (design.flags & Alert) frame->setProperty(AlertProperty, true);
-        made = frame;
-        break;
-    }
-    case Kind::Label:
-        made = new Label(parent);
-        break;
-    case Kind::TextBox:
-        made = new TextBox(parent);
-        break;
-    case Kind::OptionButton:
-        made = new OptionButton(parent);
-        break;
-    case Kind::ComboBox:
-        made = new ComboBox(parent);
-        break;
-    case Kind::CommandButton:
-        made = new CommandButton(parent);
-        break;
-    case Kind::PictureBox:
-        made = new PictureBox(parent, design.flags & Border);
-        break;
-    }
-    QWidget* widget = made->widget();
-    widget->setObjectName(ControlName(design.name, design.index));
-    // The face and colours before the caption and items, so that each is laid out once.
-    if (design.points > 0)
-        widget->setFont(DesignFont(design.points, design.bold));
-    else
-        SetPlatformFont(widget);
-    SetColours(widget, fore, design.kind == Kind::OptionButton ? QColor() : back, fill);
-
-    switch (design.kind) {
-    case Kind::Frame:
-        static_cast<Frame*>(made)->setTitle(design.caption);
-        break;
-    case Kind::Label: {
-        auto* label = static_cast<Label*>(made);
-        Qt::Alignment align = Qt::AlignTop;
-        align |= (design.flags & AlignRight)    ? Qt::AlignRight
-                 : (design.flags & AlignCenter) ? Qt::AlignHCenter
-                                                : Qt::AlignLeft;
-        label->setAlignment(align);
-        label->setCaption(design.caption);
-        break;
-    }
-    case Kind::TextBox: {
-        auto* box = static_cast<TextBox*>(made);
-        box->setText(design.caption);
-        box->setCursorPosition(0);
-        break;
-    }
-    case Kind::OptionButton: {
-        auto* option = static_cast<OptionButton*>(made);
-        option->setText(design.caption);
-        option->setChecked(design.flags & Selected);
-        // Its background is painted under the circle; the palette stays the platform's.
-        option->setBackColor(back);
-        break;
-    }
-    case Kind::ComboBox: {
-        auto* combo = static_cast<ComboBox*>(made);
-        for (const QString& item : design.items) combo->addItem(item, 0);
-        // The list stands at the item its text shows, so that the arrow keys step from there and
-        // leaving the field picks nothing.
-        combo->setCurrentIndex(combo->findText(design.caption, Qt::MatchExactly));
-        combo->setEditText(design.caption);
-        break;
-    }
-    case Kind::CommandButton:
-        static_cast<CommandButton*>(made)->setText(design.caption);
-        break;
-    case Kind::PictureBox:
-        break;
-    }
-    if (!design.accessibleName.isEmpty()) widget->setAccessibleName(design.accessibleName);
-    widget->setAccessibleDescription(design.accessibleDescription);
-    return made;
-}
-
 } // namespace
 
-const std::vector<ControlSpec>& WindowContents() {
-    static const std::vector<ControlSpec> all = [] {
-        std::vector<ControlSpec> rows;
-        Append(rows, FormTable());
-        Append(rows, ReminderTable());
-        Append(rows, LocationTable());
-        Append(rows, TableTable());
-        Append(rows, DiagramTable());
-        return rows;
-    }();
-    return all;
-}
-
-Controls::Controls(Form& form) {
-    QAccessible::installFactory(AlertInterface); // installs it once, however often it is called
-    byName_.insert(QStringLiteral("FormStart"), &form);
-    std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const ControlSpec& design : WindowContents()) {
-        Placement* container = byName_.value(design.container);
-        Placement* made = Make(design, container->widget());
-        // The rectangle first: the widget is then placed once, when it joins its container.
-        made->setTwipRect(design.rect);
-        made->setContainer(container);
-        if (auto* picture = dynamic_cast<PictureBox*>(made)) {
-            const float inside = 2 * static_cast<float>(picture->frameWidth() * TwipsPerPixel);
-            picture->setScaleWidth(design.scaleWidth > 0 ? design.scaleWidth
-                                                         : design.rect.width - inside);
-            picture->setScaleHeight(design.scaleHeight > 0 ? design.scaleHeight
-                                                           : design.rect.height - inside);
-        }
-        if (auto* label = dynamic_cast<Label*>(made)) label->setAutoSize(design.flags & AutoSize);
-        if (design.flags & Hidden) made->widget()->hide();
-        if (design.tabIndex >= 0 && made->widget()->focusPolicy() != Qt::NoFocus)
-            tabbed.emplace_back(design.tabIndex, made->widget());
-        byName_.insert(made->widget()->objectName(), made);
-    }
-    std::sort(tabbed.begin(), tabbed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(tabbed[i - 1].second, tabbed[i].second);
+std::vector<ControlSpec> WindowContents(const ItemLists& lists) {
+    std::vector<ControlSpec> rows;
+    Append(rows, FormTable());
+    Append(rows, ReminderTable());
+    Append(rows, LocationTable(lists.zones));
+    Append(rows, TableTable(lists.months));
+    Append(rows, DiagramTable(lists.months));
+    return rows;
 }
 
 } // namespace ui

@@ -1,11 +1,11 @@
 #pragma once
 // Everything the window holds when it opens, as data: one table per container, read like the
-// design (name, kind, place, size, caption, colours, font, flags), built by one loop.
+// design (name, kind, place, size, caption, colours, font, flags). The factory makes a control of
+// a row; the registry makes them all, in order, and finds them by name.
 
-#include "ui/controls.h"
-#include "ui/picturebox.h"
+#include "ui/placement.h"
 
-#include <QHash>
+#include <QColor>
 #include <QString>
 #include <vector>
 
@@ -51,6 +51,13 @@ struct ControlSpec {
     QString accessibleDescription;
 };
 
+// The fixed lists the window offers: the time zones, and the months (January first), which also
+// name the month pictures.
+struct ItemLists {
+    std::vector<QString> zones;
+    std::vector<QString> months;
+};
+
 // The object name of a control or of a member of a control array: "TextMLo", "LabelValT(5)".
 QString ControlName(const QString& name, int index = -1);
 
@@ -60,20 +67,6 @@ inline constexpr float FormHeight = 8520;
 extern const QString FormTitle;
 
 // Every control, containers before what they hold, each container's controls in creation order.
-const std::vector<ControlSpec>& WindowContents();
-
-// The controls made from WindowContents() inside `form`, found by name.
-class Controls {
-public:
-    explicit Controls(Form& form);
-
-    template <class T> T& get(const QString& name, int index = -1) const {
-        return *static_cast<T*>(byName_.value(ControlName(name, index)));
-    }
-    Placement* find(const QString& objectName) const { return byName_.value(objectName); }
-
-private:
-    QHash<QString, Placement*> byName_;
-};
+std::vector<ControlSpec> WindowContents(const ItemLists& lists);
 
 } // namespace ui

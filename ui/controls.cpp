@@ -7,15 +7,33 @@
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScreen>
-#include <cstdint>
-#include <cstdlib>
+#include <chrono>
 #include <limits>
-#include <string_view>
-#if QT_CONFIG(xcb)
-#include <xcb/xcb.h>
-#endif
+
+#include "ui/x11frame.h"
 
 namespace ui {
+
+namespace {
+
+// A window manager reports the frame some time after the window is shown: the window looks for
+// it every FrameLookInterval, FrameLooks times (ten seconds), then takes it that there is none.
+constexpr std::chrono::milliseconds FrameLookInterval{20};
+constexpr int FrameLooks = 500;
+
+// A box larger than any caption, for measuring a caption on one line.
+constexpr int MeasureBox = 2000;
+
+// A frame's caption stands this far in from its left edge, with this much room around the text.
+constexpr int CaptionIndent = 6;
+constexpr int CaptionPadding = 4;
+
+// The screen the widget is on, or the primary screen before it is on one.
+QScreen* ScreenOf(const QWidget& widget) {
+    return widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
+}
+
+} // namespace
 
 void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) {
     // Start from the platform's palette for the widget's kind, with every role its own, so that
@@ -58,16 +76,13 @@ void Label::setAutoSize(bool autoSize) {
     fit();
 }
 
-QColor Label::foreColor() const {
-    return palette().color(QPalette::WindowText);
-}
-
 void Label::fit() {
     if (!autoSize_) return;
     // What sizeHint() gives for a plain caption on one line with no margin, indent or frame,
     // measured once: sizeHint() lays the caption out three times (for its minimum size too).
     const int flags = (alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs;
-    const QSize size = fontMetrics().boundingRect(0, 0, 2000, 2000, flags, text()).size();
+    const QSize size =
+        fontMetrics().boundingRect(0, 0, MeasureBox, MeasureBox, flags, text()).size();
     rect_.width = static_cast<float>(size.width() * TwipsPerPixel);
     rect_.height = static_cast<float>(size.height() * TwipsPerPixel);
     place();
@@ -88,8 +103,8 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     painter.drawRect(box.translated(1, 1));
     if (title().isEmpty()) return;
-    const int captionLeft = 6;
-    const QRect caption(captionLeft, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    const QRect caption(CaptionIndent, 0, metrics.horizontalAdvance(title()) + CaptionPadding,
+                        metrics.height());
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
@@ -98,9 +113,7 @@ void Frame::paintEvent(QPaintEvent*) {
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Placement(this) {
     // Any text of any length is accepted; nothing is cut off.
     setMaxLength(std::numeric_limits<int>::max());
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (onChange) onChange();
-    });
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
 }
 
 void TextBox::setTextValue(const QString& value) {
@@ -129,9 +142,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
     // names another item, QComboBox makes that item current and reports it as activated, as if
     // it had been picked. Typing is no pick: cut that link, so activated means a pick only.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-    connect(this, &QComboBox::activated, this, [this] {
-        if (onClick) onClick();
-    });
+    connect(this, &QComboBox::activated, this, &ComboBox::Click);
 }
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Placement(this) {}
@@ -155,9 +166,7 @@ void OptionButton::paintEvent(QPaintEvent* event) {
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placement(this) {
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (onClick) onClick();
-    });
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {
@@ -170,9 +179,9 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 }
 
 Form::Form() : QWidget(nullptr), Placement(this), frameWatch_(new QTimer(this)) {
-    frameWatch_->setInterval(20);
+    frameWatch_->setInterval(FrameLookInterval);
     connect(frameWatch_, &QTimer::timeout, this, [this] {
-        if (++frameLooks_ >= 500) frameWatch_->stop(); // ten seconds: there is no frame
+        if (++frameLooks_ >= FrameLooks) frameWatch_->stop(); // there is no frame
         watchFrame();
     });
 }
@@ -187,47 +196,11 @@ void Form::watchFrame() {
     if (frameKnown_ || !isVisible() || frameExtents().isNull()) return;
     frameKnown_ = true;
     frameWatch_->stop();
-    if (onFrameKnown) onFrameKnown();
+    emit FrameKnown();
 }
 
 QMargins Form::frameExtents() const {
-#if QT_CONFIG(xcb)
-    // Under X, the window manager's own word: the toolkit keeps the frame it saw at the last
-    // configure notification, which may have come before the window manager framed the window.
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 && QGuiApplication::platformName() == QLatin1String("xcb")
-                                       ? x11->connection()
-                                       : nullptr;
-    if (connection && internalWinId()) {
-        static const xcb_atom_t extents = [connection] {
-            constexpr std::string_view name = "_NET_FRAME_EXTENTS";
-            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-                connection,
-                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()),
-                                name.data()),
-                nullptr);
-            const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-            std::free(reply);
-            return atom;
-        }();
-        if (extents == XCB_ATOM_NONE) return {};
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection,
-            xcb_get_property(connection, 0, static_cast<xcb_window_t>(internalWinId()), extents,
-                             XCB_ATOM_CARDINAL, 0, 4),
-            nullptr);
-        QMargins margins;
-        if (reply && reply->type == XCB_ATOM_CARDINAL && reply->format == 32 &&
-            xcb_get_property_value_length(reply) == 16) {
-            const auto* value = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
-            // left, right, top, bottom
-            margins = QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]),
-                               static_cast<int>(value[1]), static_cast<int>(value[3]));
-        }
-        std::free(reply);
-        return margins;
-    }
-#endif
+    if (const std::optional<QMargins> reported = X11FrameExtents(*this)) return *reported;
     const QRect outer = frameGeometry(), inner = geometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
             outer.bottom() - inner.bottom()};
@@ -245,7 +218,7 @@ float Form::Height() const {
 void Form::setPosition(float left, float top) {
     rect_.left = left;
     rect_.top = top;
-    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QScreen* shown = ScreenOf(*this);
     const QPoint origin = shown ? shown->geometry().topLeft() : QPoint();
     const QMargins frame = frameExtents();
     // The client area is placed, so that the frame's top-left corner lands where it is asked.
@@ -253,23 +226,22 @@ void Form::setPosition(float left, float top) {
         QRect(origin + QPoint(PixelOf(left) + frame.left(), PixelOf(top) + frame.top()), size()));
 }
 
-float Form::screenWidth() const {
-    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    return shown ? static_cast<float>(shown->geometry().width() * TwipsPerPixel) : 0.0f;
-}
-float Form::screenHeight() const {
-    QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    return shown ? static_cast<float>(shown->geometry().height() * TwipsPerPixel) : 0.0f;
+QRectF Form::availableArea() const {
+    const QScreen* shown = ScreenOf(*this);
+    if (!shown) return {};
+    const QRect area = shown->availableGeometry().translated(-shown->geometry().topLeft());
+    return {area.left() * TwipsPerPixel, area.top() * TwipsPerPixel, area.width() * TwipsPerPixel,
+            area.height() * TwipsPerPixel};
 }
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (onResize) onResize();
+    emit Resize();
 }
 
 void Form::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && onResize) onResize();
+    if (event->type() == QEvent::WindowStateChange) emit Resize();
 }
 
 } // namespace ui

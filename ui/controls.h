@@ -14,9 +14,9 @@
 #include <QMargins>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRectF>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
 namespace ui {
 
@@ -34,7 +34,6 @@ public:
     QString caption() const { return text(); }
     void setAutoSize(bool autoSize);
     bool autoSize() const { return autoSize_; }
-    QColor foreColor() const;
 
 private:
     void fit();
@@ -59,16 +58,20 @@ public:
     void setTextValue(const QString& text);
     void setForeColor(QColor colour);
     QColor foreColor() const;
-    // Runs whenever the text changes, typed or written.
-    std::function<void()> onChange;
+
+signals:
+    // Whenever the text changes, typed or written.
+    void Change();
 };
 
 class ComboBox : public QComboBox, public Placement {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent);
-    // Runs when the user picks an item from the list (mouse, keyboard or wheel).
-    std::function<void()> onClick;
+
+signals:
+    // The user picked an item from the list (mouse, keyboard or wheel).
+    void Click();
 };
 
 // The circle keeps the toolkit's look; the rest of the button's rectangle shows its background.
@@ -91,7 +94,9 @@ class CommandButton : public QPushButton, public Placement {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent);
-    std::function<void()> onClick;
+
+signals:
+    void Click();
 
 protected:
     // Enter presses the focused button, as Space does.
@@ -108,17 +113,19 @@ public:
     float Height() const override;
     // Puts the outer frame's top-left corner at (left, top) screen twips.
     void setPosition(float left, float top);
-    // The size of the screen the window is on, in twips.
-    float screenWidth() const;
-    float screenHeight() const;
+    // The part of the screen the window is on that windows may take (without panels), in
+    // twips from the screen's top-left corner.
+    QRectF availableArea() const;
     // The frame around the client area (title bar and borders), as the window manager reports
     // it; none where there is no window manager or the window is not framed yet.
     QMargins frameExtents() const;
+
+signals:
     // Every resize notification from the platform, minimise and restore included.
-    std::function<void()> onResize;
-    // Runs once, as soon as a window manager has put its frame around the shown window; never
-    // where there is no frame.
-    std::function<void()> onFrameKnown;
+    void Resize();
+    // Once, as soon as a window manager has put its frame around the shown window; never where
+    // there is no frame.
+    void FrameKnown();
 
 protected:
     bool event(QEvent* event) override;

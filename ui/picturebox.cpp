@@ -97,33 +97,18 @@ void PictureBox::requestRepaint() {
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, QRgb colour) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.colour = colour;
-    op.width = drawWidth_;
-    operations_.push_back(op);
+    operations_.push_back(DrawOp::line(x1, y1, x2, y2, colour, drawWidth_));
     requestRepaint();
 }
 
 void PictureBox::Circle(double x, double y, double radius, QRgb colour) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Circle;
-    op.x1 = x;
-    op.y1 = y;
-    op.radius = radius;
-    op.colour = colour;
-    op.width = drawWidth_;
-    operations_.push_back(op);
+    operations_.push_back(DrawOp::circle(x, y, radius, colour, drawWidth_));
     requestRepaint();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
-    if (onResize) onResize();
+    emit Resize();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {

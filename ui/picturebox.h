@@ -7,7 +7,6 @@
 
 #include <QColor>
 #include <QFrame>
-#include <functional>
 #include <vector>
 
 namespace ui {
@@ -21,6 +20,13 @@ struct DrawOp {
     QRgb colour = 0;
     int width = 1; // logical pixels
     bool operator==(const DrawOp&) const = default;
+
+    static DrawOp line(double x1, double y1, double x2, double y2, QRgb colour, int width) {
+        return {Kind::Line, x1, y1, x2, y2, 0, colour, width};
+    }
+    static DrawOp circle(double x, double y, double radius, QRgb colour, int width) {
+        return {Kind::Circle, x, y, 0, 0, radius, colour, width};
+    }
 };
 
 class PictureBox : public QFrame, public Placement {
@@ -42,8 +48,9 @@ public:
     const std::vector<DrawOp>& operations() const { return operations_; }
     QColor backColor() const;
 
-    // Runs on every resize notification of the picture.
-    std::function<void()> onResize;
+signals:
+    // Every resize notification of the picture.
+    void Resize();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

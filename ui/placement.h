@@ -37,7 +37,6 @@ public:
 
     // Puts this control inside `container`, placed from the container's inside corner.
     void setContainer(Placement* container);
-    Placement* container() const { return container_; }
 
     QWidget* widget() const { return self_; }
 
@@ -48,7 +47,6 @@ public:
 protected:
     // The twips between the outer edge and the inside (a picture box's border).
     void setInset(float twips) { inset_ = twips; }
-    float inset() const { return inset_; }
     // Sets the widget's pixel rectangle from the twip rectangle and places the children again.
     virtual void place();
 

@@ -24,8 +24,8 @@ void SetUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryH
     const double peak =
         model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
     state.TopMinute = TopMinuteFor(peak);
-    state.DayWidth = januaryWidth / 31.0f;
-    state.MinuteHeight = januaryHeight / 35.0f;
+    state.DayWidth = januaryWidth / DaysAcross;
+    state.MinuteHeight = januaryHeight / MinutesDown;
 }
 
 double RoundHalfEven(double value) {

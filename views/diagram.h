@@ -26,6 +26,9 @@ struct MonthStyle {
 };
 const MonthStyle& StyleOf(int month);
 
+// The January picture spans 31 day widths across and 35 minute heights down.
+inline constexpr float DaysAcross = 31.0f;
+inline constexpr float MinutesDown = 35.0f;
 inline constexpr int GridRows = 36;
 inline constexpr int RowPitch = 143;
 inline constexpr int TimeLabelCount = 7;

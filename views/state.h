@@ -8,8 +8,11 @@
 
 namespace views {
 
+// The view the two buttons choose.
+enum class ViewMode { Diagram = 0, Table = 1 };
+
 struct WindowState {
-    int ViewMode = 0; // 0: the diagram; anything else: the table
+    views::ViewMode ViewMode = ViewMode::Diagram;
     double Longitude = 0;
     double ZoneMeridian = 0;
     double Pi = model::Pi;

@@ -315,7 +315,7 @@ private slots:
         pick(month(), "Μάρτιος");
         QVERIFY(shown("PictureMatrix"));
         QCOMPARE(form->focusWidget(), control("CommandMatrix"));
-        QCOMPARE(form->state().ViewMode, 1);
+        QCOMPARE(form->state().ViewMode, views::ViewMode::Table);
         pick(zone(), "GMT +01:00");
         QVERIFY(shown("PictureMatrix"));
         QCOMPARE(form->focusWidget(), control("CommandMatrix"));

@@ -4,6 +4,7 @@
 
 #include "app/formstart.h"
 #include "ui/fonts.h"
+#include "views/lists.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -152,7 +153,8 @@ private slots:
 
         QCOMPARE(box("TextPLo")->text(), QString("07"));
         QVERIFY(control(shown)->isVisible());
-        QCOMPARE(form->state().ViewMode, button == "CommandMatrix" ? 1 : 0);
+        QCOMPARE(form->state().ViewMode,
+                 button == "CommandMatrix" ? views::ViewMode::Table : views::ViewMode::Diagram);
         QCOMPARE(focused(), button);
     }
 
@@ -317,7 +319,7 @@ private slots:
     }
 
     void everyControlHasAName() {
-        for (const ui::ControlSpec& design : ui::WindowContents()) {
+        for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists())) {
             const QString name = ui::ControlName(design.name, design.index);
             const QString said = accessible(control(name))->text(QAccessible::Name);
             QVERIFY2(!said.isEmpty(), qPrintable(name));
@@ -542,16 +544,16 @@ private slots:
         QVERIFY(!colours("PictureM2").contains(lavender));
     }
 
-    // The reminder copies its rule; a field keeps Ctrl+C for its own selection; the menu offers
-    // the one item.
+    // The reminder copies its request, its frame's caption and its rule; a field keeps Ctrl+C for
+    // its own selection; the menu offers the one item.
     void copyTakesTheReminderAndLeavesFieldsAlone() {
         showView("reminder");
         focus("CommandDiagram");
         key(Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(
-            QGuiApplication::clipboard()->text(),
-            QString("Παρακαλώ διορθώστε\nΟ αριθμός πρέπει να είναι ακέραιος μεγαλύτερος ή ίσος "
-                    "του 0 και μικρότερος ή ίσος του 180\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("Παρακαλώ διορθώστε\nΘυμηθείτε\nΟ αριθμός πρέπει να είναι ακέραιος "
+                         "μεγαλύτερος ή ίσος "
+                         "του 0 και μικρότερος ή ίσος του 180\n"));
         focus("TextPLo");
         box("TextPLo")->selectAll();
         key(Qt::Key_C, Qt::ControlModifier);

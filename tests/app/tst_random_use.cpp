@@ -104,7 +104,7 @@ class TestRandomUse : public QObject {
     // refresh must have left on show.
     std::array<std::string, 3> texts;
     std::array<QColor, 3> colours;
-    int viewMode = 0;
+    views::ViewMode viewMode = views::ViewMode::Diagram;
     input::ValidationFailure lastCheck = input::ValidationFailure::None;
     int platformRefreshes = 0;
 
@@ -116,11 +116,7 @@ class TestRandomUse : public QObject {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         // Every resize notification of the platform goes through here: count them.
-        auto refresh = form->onResize;
-        form->onResize = [this, refresh] {
-            ++platformRefreshes;
-            refresh();
-        };
+        connect(form.get(), &ui::Form::Resize, this, [this] { ++platformRefreshes; });
         texts = check::FieldTexts(*form);
         colours = check::FieldColours(*form);
         viewMode = form->state().ViewMode;
@@ -189,8 +185,8 @@ class TestRandomUse : public QObject {
         const check::Shown shown = *check::State(*form, fault);
         const check::Shown wanted = lastCheck != input::ValidationFailure::None
                                         ? check::Shown::Reminder
-                                    : viewMode == 0 ? check::Shown::Diagram
-                                                    : check::Shown::Table;
+                                    : viewMode == views::ViewMode::Diagram ? check::Shown::Diagram
+                                                                           : check::Shown::Table;
         if (shown != wanted)
             return QString("state %1 on show, not %2").arg(int(shown)).arg(int(wanted));
         if (wanted == check::Shown::Reminder &&
@@ -263,9 +259,9 @@ class TestRandomUse : public QObject {
         }
         if (choice < 54) {
             const int index = player.below(combo->count());
-            const int priorMode = viewMode;
+            const views::ViewMode priorMode = viewMode;
             direct = 1;
-            if (combo == month) viewMode = 1;
+            if (combo == month) viewMode = views::ViewMode::Table;
             if (player.chance(80)) {
                 pick(combo, index);
                 return QString("pick item %1 of %2").arg(index).arg(comboName);
@@ -289,7 +285,7 @@ class TestRandomUse : public QObject {
         if (choice < 84) {
             const bool diagram = player.chance(50);
             direct = 1;
-            viewMode = diagram ? 0 : 1;
+            viewMode = diagram ? views::ViewMode::Diagram : views::ViewMode::Table;
             if (player.chance(90))
                 Control<ui::CommandButton>(*form, diagram ? "CommandDiagram" : "CommandMatrix")
                     .click();
@@ -409,7 +405,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), fields[2]);
         }
         QCOMPARE(fields[1]->text(), QString("7"));
-        QCOMPARE(form->state().ViewMode, 0);
+        QCOMPARE(form->state().ViewMode, views::ViewMode::Diagram);
         QVERIFY(OnShowDiagram());
         QCOMPARE(combo.itemText(combo.currentIndex()), before);
         // The typed text is read at the next refresh, as it stands.

@@ -6,7 +6,9 @@
 #include "input/location.h"
 #include "input/number.h"
 #include "model/correction.h"
-#include "ui/contents.h"
+#include "ui/picturebox.h"
+#include "ui/registry.h"
+#include "views/lists.h"
 #include "views/table.h"
 
 #include <QRegularExpression>
@@ -96,7 +98,7 @@ inline std::optional<Shown> State(const app::FormStart& form, QString& fault) {
 inline const QHash<QString, QString>& DesignedCaptions() {
     static const QHash<QString, QString> captions = [] {
         QHash<QString, QString> all;
-        for (const ui::ControlSpec& design : ui::WindowContents())
+        for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists()))
             if (design.kind == ui::Kind::Label)
                 all.insert(ui::ControlName(design.name, design.index), design.caption);
         return all;
@@ -231,7 +233,8 @@ inline QString RefreshFaults(const app::FormStart& form,
     const input::FailureDisplay display = input::DisplayOf(failure);
     const auto colours = FieldColours(form);
     if (failure == input::ValidationFailure::None) {
-        const Shown wanted = form.state().ViewMode == 0 ? Shown::Diagram : Shown::Table;
+        const Shown wanted =
+            form.state().ViewMode == views::ViewMode::Diagram ? Shown::Diagram : Shown::Table;
         if (shown != wanted) return "the checks pass but the view of ViewMode is not on show";
         for (int i = 0; i < 3; ++i)
             if (colours[static_cast<std::size_t>(i)] != Green)

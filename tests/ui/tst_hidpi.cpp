@@ -5,6 +5,7 @@
 #include "app/formstart.h"
 #include "ui/fonts.h"
 #include "views/diagram.h"
+#include "views/lists.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ private slots:
 
     void everyCaptionFitsItsBox() {
         child<QPushButton>(*form, "CommandMatrix")->click(); // the table's values, filled in
-        for (const ui::ControlSpec& design : ui::WindowContents()) {
+        for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists())) {
             const QString name = ui::ControlName(design.name, design.index);
             QWidget* widget = control(name);
             const QFont font = widget->font();

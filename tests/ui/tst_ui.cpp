@@ -1,8 +1,10 @@
 // The controls keep their designed twips, derive their pixels by one rounding, refit or wrap
 // their captions, and the picture box replays what was drawn on it, clipped to its inside.
 
-#include "ui/contents.h"
 #include "ui/fonts.h"
+#include "ui/picturebox.h"
+#include "ui/registry.h"
+#include "views/lists.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -34,7 +36,7 @@ private slots:
     }
     void init() {
         form = std::make_unique<Form>();
-        controls = std::make_unique<Controls>(*form);
+        controls = std::make_unique<Controls>(*form, views::WindowLists());
     }
     void cleanup() {
         controls.reset();
@@ -121,7 +123,7 @@ private slots:
             QCOMPARE(picture.ScaleWidth(), float(scale.width()));
             QCOMPARE(picture.ScaleHeight(), float(scale.height()));
         }
-        const auto& rows = WindowContents();
+        const auto& rows = WindowContents(views::WindowLists());
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const ControlSpec& design) {
             return ControlName(design.name, design.index) == name;
         });
@@ -153,7 +155,7 @@ private slots:
     void theSameTextRaisesNoChange() {
         auto& box = get<TextBox>("TextMLo");
         int changes = 0;
-        box.onChange = [&] { ++changes; };
+        connect(&box, &TextBox::Change, this, [&] { ++changes; });
         box.setTextValue("23");
         QCOMPARE(changes, 0);
         box.setTextValue("24");
@@ -185,7 +187,7 @@ private slots:
 
     void captionsFitTheirBoxes() {
         QCOMPARE(QFontInfo(get<Label>("LabelCor").font()).family(), SubstituteFamily);
-        for (const ControlSpec& design : WindowContents()) {
+        for (const ControlSpec& design : WindowContents(views::WindowLists())) {
             if (design.kind != Kind::Label && design.kind != Kind::CommandButton) continue;
             QWidget* w = controls->find(ControlName(design.name, design.index))->widget();
             const QFontMetrics metrics(w->font());
@@ -224,7 +226,7 @@ private slots:
     void combosOfferFixedLists() {
         auto& zone = get<ComboBox>("ComboZW");
         int picks = 0;
-        zone.onClick = [&] { ++picks; };
+        connect(&zone, &ComboBox::Click, this, [&] { ++picks; });
         QCOMPARE(zone.count(), 33);
         QCOMPARE(zone.currentText(), QString("GMT +02:00"));
         zone.setFocus();

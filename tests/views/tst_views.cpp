@@ -1,9 +1,11 @@
 // The diagram scale, the month pictures through the operations they record, and the captions of
 // the table of values.
 
-#include "ui/contents.h"
 #include "ui/fonts.h"
+#include "ui/picturebox.h"
+#include "ui/registry.h"
 #include "views/diagram.h"
+#include "views/lists.h"
 #include "views/table.h"
 
 #include <QApplication>
@@ -54,7 +56,7 @@ class TestViews : public QObject {
 private slots:
     void initTestCase() {
         ui::InstallFontSubstitution();
-        controls = std::make_unique<ui::Controls>(form);
+        controls = std::make_unique<ui::Controls>(form, views::WindowLists());
         for (int i = 0; i < TimeLabelCount; ++i)
             labels[static_cast<std::size_t>(i)] = &controls->get<ui::Label>("Labeltime", i);
     }

@@ -1,0 +1,125 @@
+#include "ui/factory.h"
+
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/picturebox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace ui {
+
+namespace {
+
+constexpr char AlertProperty[] = "exisosiAlert";
+
+// A control marked Alert shows itself to assistive technology as an alert, which screen readers
+// read out, name and description, as soon as it appears.
+QAccessibleInterface* AlertInterface(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->property(AlertProperty).toBool()) return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+}
+
+template <class Control> Control* Create(const ControlSpec&, QWidget* parent) {
+    return new Control(parent);
+}
+template <> PictureBox* Create<PictureBox>(const ControlSpec& design, QWidget* parent) {
+    return new PictureBox(parent, design.flags & flag::Border);
+}
+
+// What each kind takes from its row once its face and colours are set.
+void Fill(Frame& frame, const ControlSpec& design) {
+    frame.setTitle(design.caption);
+}
+
+void Fill(Label& label, const ControlSpec& design) {
+    Qt::Alignment align = Qt::AlignTop;
+    align |= (design.flags & flag::AlignRight)    ? Qt::AlignRight
+             : (design.flags & flag::AlignCenter) ? Qt::AlignHCenter
+                                                  : Qt::AlignLeft;
+    label.setAlignment(align);
+    label.setCaption(design.caption);
+    label.setAutoSize(design.flags & flag::AutoSize);
+}
+
+void Fill(TextBox& box, const ControlSpec& design) {
+    box.setText(design.caption);
+    box.setCursorPosition(0);
+}
+
+void Fill(OptionButton& option, const ControlSpec& design) {
+    option.setText(design.caption);
+    option.setChecked(design.flags & flag::Selected);
+    // Its background is painted under the circle; the palette stays the platform's.
+    option.setBackColor(design.back.colour());
+}
+
+void Fill(ComboBox& combo, const ControlSpec& design) {
+    for (const QString& item : design.items) combo.addItem(item, 0);
+    // The list stands at the item its text shows, so that the arrow keys step from there and
+    // leaving the field picks nothing.
+    combo.setCurrentIndex(combo.findText(design.caption, Qt::MatchExactly));
+    combo.setEditText(design.caption);
+}
+
+void Fill(CommandButton& button, const ControlSpec& design) {
+    button.setText(design.caption);
+}
+
+void Fill(PictureBox& picture, const ControlSpec& design) {
+    const float inside = 2 * static_cast<float>(picture.frameWidth() * TwipsPerPixel);
+    picture.setScaleWidth(design.scaleWidth > 0 ? design.scaleWidth : design.rect.width - inside);
+    picture.setScaleHeight(design.scaleHeight > 0 ? design.scaleHeight
+                                                  : design.rect.height - inside);
+}
+
+template <class Control> Placement* Make(const ControlSpec& design, QWidget* parent) {
+    Control* made = Create<Control>(design, parent);
+    made->setObjectName(ControlName(design.name, design.index));
+    // Before the caption: setting it makes Qt look up (and keep) the control's interface.
+    if (design.flags & flag::Alert) made->setProperty(AlertProperty, true);
+    // The face and colours before the caption and items, so that each is laid out once.
+    if (design.points > 0)
+        made->setFont(DesignFont(design.points, design.bold));
+    else
+        SetPlatformFont(made);
+    SetColours(made, design.fore.colour(),
+               design.kind == Kind::OptionButton ? QColor() : design.back.colour(),
+               !(design.flags & flag::Transparent));
+    // The rectangle before the caption, so that an auto-size label fits from its designed
+    // corner; the widget is placed once, when it joins its container.
+    made->setTwipRect(design.rect);
+    Fill(*made, design);
+    if (!design.accessibleName.isEmpty()) made->setAccessibleName(design.accessibleName);
+    made->setAccessibleDescription(design.accessibleDescription);
+    return made;
+}
+
+} // namespace
+
+void InstallAlertAccessibility() {
+    QAccessible::installFactory(AlertInterface); // installs it once, however often it is called
+}
+
+Placement* MakeControl(const ControlSpec& design, QWidget* parent) {
+    switch (design.kind) {
+    case Kind::Frame:
+        return Make<Frame>(design, parent);
+    case Kind::Label:
+        return Make<Label>(design, parent);
+    case Kind::TextBox:
+        return Make<TextBox>(design, parent);
+    case Kind::OptionButton:
+        return Make<OptionButton>(design, parent);
+    case Kind::ComboBox:
+        return Make<ComboBox>(design, parent);
+    case Kind::CommandButton:
+        return Make<CommandButton>(design, parent);
+    case Kind::PictureBox:
+        return Make<PictureBox>(design, parent);
+    }
+    qFatal("No kind of control for %s", qPrintable(design.name));
+}
+
+} // namespace ui
