@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program alone and opens the window. Without a display the
-# window is run under Xvfb for a few seconds and a screenshot of it is saved.
+# window is run under Xvfb until it shows, and a screenshot of it is saved.
 # It builds in the CI preset's folder, so that the test command goes on from what is built here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +22,16 @@ for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
 display=:$(head -n1 "$number")
 DISPLAY=$display "$program" &
 program_pid=$!
-sleep 3
-DISPLAY=$display import -window root "$shot"
+# The screen is one colour until the window is on it, painted: take screenshots until one shows
+# more than a few colours (for up to 30 s), and keep that one.
+for _ in $(seq 150); do
+  DISPLAY=$display import -window root "$shot" 2>/dev/null &&
+    [ "$(identify -format %k "$shot")" -gt 16 ] && break
+  kill -0 "$program_pid" 2>/dev/null || { echo "the program stopped" >&2; exit 1; }
+  sleep 0.2
+done
+[ "$(identify -format %k "$shot" 2>/dev/null || echo 0)" -gt 16 ] || {
+  echo "the window did not appear within 30 s" >&2
+  exit 1
+}
 echo "No display: ran the window under Xvfb and saved a screenshot to $shot"
