@@ -7,6 +7,33 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${EXISOSI_APP_ID}.desktop
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${EXISOSI_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The manual page and the changelog are installed gzipped, as Debian keeps them; gzip -n leaves
+# the name and time out of the header, so the same source always gives the same file. They are
+# made as the build is configured (installing builds nothing, see below), and again whenever
+# their sources change.
+find_program(EXISOSI_GZIP gzip REQUIRED)
+function(exisosi_gzip source target)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  execute_process(COMMAND ${EXISOSI_GZIP} -9 -n -c ${source} OUTPUT_FILE ${target}
+    COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+set(EXISOSI_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${EXISOSI_PACKAGING_BINARY_DIR})
+exisosi_gzip(${CMAKE_CURRENT_LIST_DIR}/exisosi.1 ${EXISOSI_PACKAGING_BINARY_DIR}/exisosi.1.gz)
+exisosi_gzip(${CMAKE_CURRENT_LIST_DIR}/changelog ${EXISOSI_PACKAGING_BINARY_DIR}/changelog.gz)
+install(FILES ${EXISOSI_PACKAGING_BINARY_DIR}/exisosi.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The copyright file and the changelog (a native package: changelog.gz, not
+# changelog.Debian.gz) are where Debian looks for them.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${EXISOSI_PACKAGING_BINARY_DIR}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# lintian --pedantic finds nothing to say of the package today. Should a tag ever be kept on
+# purpose, it goes in packaging/lintian-overrides with its reason, and is installed from there.
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME exisosi)
+endif()
+
 # Installing and packaging take the build as it stands and never rebuild it first (build, then
 # install): a package made while tests run must not relink the programs under test.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -14,12 +41,20 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME exisosi)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "exisosi developers")
+# Whoever builds the package names themselves here, as `Name <address>`:
+#   cmake -DEXISOSI_MAINTAINER="Ada Builder <ada@example.net>" ...
+set(EXISOSI_MAINTAINER "exisosi developers <exisosi@example.org>" CACHE STRING
+  "The Debian package's Maintainer, as Name <address>")
+if(NOT EXISOSI_MAINTAINER MATCHES "^[^<>@]*[^<>@ ] <[^<>@ ]+@[^<>@ ]+\\.[^<>@ ]+>$")
+  message(FATAL_ERROR "EXISOSI_MAINTAINER must read 'Name <address>', not '${EXISOSI_MAINTAINER}'")
+endif()
+set(CPACK_PACKAGE_CONTACT "${EXISOSI_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${EXISOSI_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clock correction against a sundial for every day of the year")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-  "For a longitude and a time zone the program shows how far the zone's clock is"
-  "ahead of a sundial at that place on every day of the year, as a year diagram"
-  "or as a table of one month's days. The window is in Greek.")
+  "A Greek-language desktop tool that shows, for a place's longitude and a time"
+  "zone, the clock correction of every day of the year: how far the zone's clock"
+  "is ahead of a sundial there; as a year diagram or a month's table.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
