@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build folder into a scratch root with `cmake --install` and checks what lands there:
-# the program, a desktop entry that starts it, and AppStream metainfo that validates.
+# the program, a desktop entry that starts it, AppStream metainfo that validates, the manual
+# page, the copyright file and the changelog.
 # Usage: packaging/check-install.sh BUILD_DIR
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR}
@@ -24,15 +25,29 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desk
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Name)" = "Η εξίσωση του χρόνου" ] || fail "Name is '$(entry Name)'"
 entry Comment | grep -q 'ηλιακό ρολόι' || fail "Comment is '$(entry Comment)'"
-for category in Education Science; do
-  entry Categories | tr ';' '\n' | grep -qx "$category" || fail "not in category $category"
-done
+# One main category (else a menu may list the program twice), and Astronomy beneath it.
+mains='AudioVideo|Audio|Video|Development|Education|Game|Graphics|Network|Office|Science|Settings'
+main=$(entry Categories | tr ';' '\n' | grep -xE "$mains|System|Utility" || true)
+[ "$main" = Education ] || fail "main categories are '$main', not Education alone"
+entry Categories | tr ';' '\n' | grep -qx Astronomy || fail "not in category Astronomy"
+if desktop-file-validate "$desktop" | grep .; then fail "desktop-file-validate has remarks"; fi
 [ -x "$root/usr/bin/$(entry Exec)" ] || fail "Exec '$(entry Exec)' is not the installed program"
 # The window keeps the toolkit's own icon, so the menu shows a generic one from the theme.
 [ "$(entry Icon)" = "application-x-executable" ] || fail "Icon is '$(entry Icon)'"
 
-# The metainfo: no errors (nor warnings), and it launches the desktop entry installed beside it.
-appstreamcli validate --pedantic --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+# The metainfo: no remark at all, pedantic ones included (the output is the success line alone),
+# and it launches the desktop entry installed beside it.
+validation=$(appstreamcli validate --pedantic --no-net --no-color "$metainfo") ||
+  fail "appstreamcli rejects the metainfo: $validation"
+[ "$(grep -c . <<<"$validation")" -eq 1 ] || fail "appstreamcli remarks: $validation"
 grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $(basename "$desktop")"
+# The manual page, the copyright file and the changelog, gzipped where Debian gzips them.
+for file in man/man1/exisosi.1.gz doc/exisosi/copyright doc/exisosi/changelog.gz; do
+  [ -f "$share/$file" ] || fail "no $file"
+done
+gzip -t "$share/man/man1/exisosi.1.gz" "$share/doc/exisosi/changelog.gz" || fail "a .gz is broken"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+  "$share/doc/exisosi/copyright" || fail "the copyright file is not machine-readable (DEP-5)"
+
 echo "install tree checked: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"
