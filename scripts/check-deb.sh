@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a build folder, installs it with apt-get as a user would, starts
-# the installed program for a moment, and removes the package again.
+# Makes the Debian package from a build folder, checks it with lintian, installs it with apt-get
+# as a user would, starts the installed program for a moment, and removes the package again.
+# lintian runs pedantic and with infos; any tag it shows fails the check: a tag the package keeps
+# on purpose is overridden, with its reason, in packaging/lintian-overrides (which the package
+# installs as usr/share/lintian/overrides/exisosi).
 # Needs root (it installs a package); exits 77 (skipped) otherwise, or when an exisosi package it
 # did not install is already there.
 # Usage: scripts/check-deb.sh BUILD_DIR
@@ -45,9 +48,18 @@ for package in $(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/|.*//'); do
 done
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/exisosi ./usr/share/applications/org.exisosi.exisosi.desktop \
-  ./usr/share/metainfo/org.exisosi.exisosi.metainfo.xml; do
+  ./usr/share/metainfo/org.exisosi.exisosi.metainfo.xml ./usr/share/man/man1/exisosi.1.gz \
+  ./usr/share/doc/exisosi/copyright ./usr/share/doc/exisosi/changelog.gz; do
   grep -q " $file$" <<<"$contents" || fail "the package lacks $file"
 done
+
+# lintian warns that it runs as root, which it must here; that one line is left out.
+command -v lintian >/dev/null || fail "lintian is missing (scripts/deps.sh test installs it)"
+status=0
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" \
+  >"$work/lintian.log" 2>&1 || status=$?
+grep -v '^running with root privileges is not recommended!$' "$work/lintian.log" >&2 || true
+[ "$status" -eq 0 ] || fail "lintian: fix each tag above, or override it with its reason"
 
 # One check at a time on this machine: another build folder may be checking its own package.
 exec 9>/var/lock/exisosi-check-deb.lock
@@ -80,4 +92,4 @@ if [ "$status" -ne 124 ]; then
   cat "$work/run.log" >&2
   fail "the installed program ended by itself with status $status"
 fi
-echo "checked $(basename "$deb"): Depends: $depends"
+echo "checked $(basename "$deb"): lintian clean; Depends: $depends"
