@@ -5,8 +5,12 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <chrono>
 #include <limits>
 
@@ -27,6 +31,12 @@ constexpr int MeasureBox = 2000;
 // A frame's caption stands this far in from its left edge, with this much room around the text.
 constexpr int CaptionIndent = 6;
 constexpr int CaptionPadding = 4;
+
+// Captions are never drawn smaller than this, however narrow the face leaves their box.
+constexpr int SmallestFittedPixels = 6;
+
+// The room a line edit leaves on either side of its text.
+constexpr int FieldTextMargin = 2;
 
 // The screen the widget is on, or the primary screen before it is on one.
 QScreen* ScreenOf(const QWidget& widget) {
@@ -59,6 +69,22 @@ void SetPlatformFont(QWidget* widget) {
     widget->setFont(font);
 }
 
+QFont CaptionFit::font(const QFont& current, const std::function<bool(const QFontMetrics&)>& fits) {
+    if (!design_) design_ = current;
+    QFont font = *design_;
+    if (font.pixelSize() <= 0 || fits(QFontMetrics(font))) return font;
+    for (int pixels = font.pixelSize() - 1; pixels >= SmallestFittedPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(QFontMetrics(font))) break;
+    }
+    return font;
+}
+
+void CaptionFit::apply(QWidget& widget, const std::function<bool(const QFontMetrics&)>& fits) {
+    const QFont fitted = font(widget.font(), fits);
+    if (fitted != widget.font()) widget.setFont(fitted);
+}
+
 Label::Label(QWidget* parent) : QLabel(parent), Placement(this) {
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
@@ -68,6 +94,28 @@ void Label::setCaption(const QString& caption) {
     if (caption == text()) return;
     setText(caption);
     fit();
+    fitFont();
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    fitFont();
+}
+
+void Label::fitFont() {
+    // Until it is placed the label has no box to fit; an auto-size label fits itself instead.
+    if (autoSize_ || text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
+    const QRect box = contentsRect();
+    if (box.isEmpty()) return;
+    const int flags = static_cast<int>(alignment()) | Qt::TextWordWrap;
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    const QStringList words = text().split(spaces, Qt::SkipEmptyParts);
+    captionFit_.apply(*this, [&](const QFontMetrics& metrics) {
+        for (const QString& word : words)
+            if (metrics.horizontalAdvance(word) > box.width()) return false;
+        return metrics.boundingRect(QRect(0, 0, box.width(), QWIDGETSIZE_MAX), flags, text())
+                   .height() <= box.height();
+    });
 }
 
 void Label::setAutoSize(bool autoSize) {
@@ -92,6 +140,28 @@ Frame::Frame(QWidget* parent) : QGroupBox(parent), Placement(this) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void Frame::setCaption(const QString& caption) {
+    setTitle(caption);
+    fitFont();
+}
+
+void Frame::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    fitFont();
+}
+
+void Frame::fitFont() {
+    if (!testAttribute(Qt::WA_Resized)) {
+        captionFont_ = font();
+        return;
+    }
+    // The caption stands between the indent and the same room at the right.
+    const int room = width() - 2 * CaptionIndent - CaptionPadding;
+    captionFont_ = captionFit_.font(font(), [&](const QFontMetrics& metrics) {
+        return room <= 0 || metrics.horizontalAdvance(title()) <= room;
+    });
+}
+
 void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
@@ -103,8 +173,13 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     painter.drawRect(box.translated(1, 1));
     if (title().isEmpty()) return;
-    const QRect caption(CaptionIndent, 0, metrics.horizontalAdvance(title()) + CaptionPadding,
-                        metrics.height());
+    const QFontMetrics captionMetrics(captionFont_);
+    // A smaller caption stands in the middle of the band the designed one takes.
+    const int captionTop = (metrics.height() - captionMetrics.height()) / 2;
+    const QRect caption(CaptionIndent, captionTop,
+                        captionMetrics.horizontalAdvance(title()) + CaptionPadding,
+                        captionMetrics.height());
+    painter.setFont(captionFont_);
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
@@ -145,6 +220,33 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
 }
 
+void ComboBox::setItems(const std::vector<QString>& items) {
+    for (const QString& item : items) addItem(item, 0);
+    fitFont();
+}
+
+void ComboBox::resizeEvent(QResizeEvent* event) {
+    QComboBox::resizeEvent(event);
+    fitFont();
+}
+
+void ComboBox::fitFont() {
+    if (count() == 0 || !testAttribute(Qt::WA_Resized)) return;
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const int room =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+            .width() -
+        2 * FieldTextMargin;
+    if (room <= 0) return;
+    captionFit_.apply(*this, [&](const QFontMetrics& metrics) {
+        for (int i = 0; i < count(); ++i)
+            if (metrics.horizontalAdvance(itemText(i)) > room) return false;
+        return true;
+    });
+}
+
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Placement(this) {}
 
 void OptionButton::setBackColor(QColor colour) {
@@ -167,6 +269,27 @@ void OptionButton::paintEvent(QPaintEvent* event) {
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placement(this) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::setCaption(const QString& caption) {
+    setText(caption);
+    fitFont();
+}
+
+void CommandButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    fitFont();
+}
+
+void CommandButton::fitFont() {
+    if (text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+    if (room <= 0) return;
+    captionFit_.apply(*this, [&](const QFontMetrics& metrics) {
+        return metrics.horizontalAdvance(text()) <= room;
+    });
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event) {

@@ -17,6 +17,7 @@
 #include <QRectF>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 namespace ui {
 
@@ -25,6 +26,20 @@ namespace ui {
 void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground);
 // The platform's font for the widget's kind, whatever font its container has.
 void SetPlatformFont(QWidget* widget);
+
+// A caption never loses a character: where the installed face at the designed size is wider than
+// the control's box, the caption is drawn at the largest pixel size that fits. The designed font
+// is the one the control had when it first fitted; where it fits, it is kept as it is.
+class CaptionFit {
+public:
+    // The font to draw with, given whether a caption fits with a font's metrics.
+    QFont font(const QFont& current, const std::function<bool(const QFontMetrics&)>& fits);
+    // Sets the widget's font to the one that fits, if that is another.
+    void apply(QWidget& widget, const std::function<bool(const QFontMetrics&)>& fits);
+
+private:
+    std::optional<QFont> design_;
+};
 
 class Label : public QLabel, public Placement {
     Q_OBJECT
@@ -35,9 +50,16 @@ public:
     void setAutoSize(bool autoSize);
     bool autoSize() const { return autoSize_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void fit();
+    // A label of a fixed size wraps its caption at spaces: every word must fit its width, and
+    // the lines its height.
+    void fitFont();
     bool autoSize_ = false;
+    CaptionFit captionFit_;
 };
 
 // A bordered group with its caption set into the top line.
@@ -45,9 +67,17 @@ class Frame : public QGroupBox, public Placement {
     Q_OBJECT
 public:
     explicit Frame(QWidget* parent);
+    void setCaption(const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitFont();
+    // The caption's font; the frame's own font stays, for the controls it holds.
+    QFont captionFont_;
+    CaptionFit captionFit_;
 };
 
 class TextBox : public QLineEdit, public Placement {
@@ -68,6 +98,15 @@ class ComboBox : public QComboBox, public Placement {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent);
+    // Sets the fixed list, and the font at which its longest item fits the field.
+    void setItems(const std::vector<QString>& items);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitFont();
+    CaptionFit captionFit_;
 
 signals:
     // The user picked an item from the list (mouse, keyboard or wheel).
@@ -94,6 +133,7 @@ class CommandButton : public QPushButton, public Placement {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent);
+    void setCaption(const QString& caption);
 
 signals:
     void Click();
@@ -101,6 +141,11 @@ signals:
 protected:
     // Enter presses the focused button, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitFont();
+    CaptionFit captionFit_;
 };
 
 // The window. Its Left and Top are screen twips of its outer frame; its Width and Height the

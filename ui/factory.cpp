@@ -30,7 +30,7 @@ template <> PictureBox* Create<PictureBox>(const ControlSpec& design, QWidget* p
 
 // What each kind takes from its row once its face and colours are set.
 void Fill(Frame& frame, const ControlSpec& design) {
-    frame.setTitle(design.caption);
+    frame.setCaption(design.caption);
 }
 
 void Fill(Label& label, const ControlSpec& design) {
@@ -39,8 +39,8 @@ void Fill(Label& label, const ControlSpec& design) {
              : (design.flags & flag::AlignCenter) ? Qt::AlignHCenter
                                                   : Qt::AlignLeft;
     label.setAlignment(align);
-    label.setCaption(design.caption);
     label.setAutoSize(design.flags & flag::AutoSize);
+    label.setCaption(design.caption);
 }
 
 void Fill(TextBox& box, const ControlSpec& design) {
@@ -56,7 +56,7 @@ void Fill(OptionButton& option, const ControlSpec& design) {
 }
 
 void Fill(ComboBox& combo, const ControlSpec& design) {
-    for (const QString& item : design.items) combo.addItem(item, 0);
+    combo.setItems(design.items);
     // The list stands at the item its text shows, so that the arrow keys step from there and
     // leaving the field picks nothing.
     combo.setCurrentIndex(combo.findText(design.caption, Qt::MatchExactly));
@@ -64,7 +64,7 @@ void Fill(ComboBox& combo, const ControlSpec& design) {
 }
 
 void Fill(CommandButton& button, const ControlSpec& design) {
-    button.setText(design.caption);
+    button.setCaption(design.caption);
 }
 
 void Fill(PictureBox& picture, const ControlSpec& design) {
