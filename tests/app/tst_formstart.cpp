@@ -2,6 +2,7 @@
 // with its frame and field colours, the view switch, focus, and the table and diagram it fills.
 
 #include "app/formstart.h"
+#include "support/child.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -16,12 +17,6 @@ namespace {
 const QColor Green(0, 128, 0);
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
-
-template <class T> T* child(const QWidget& form, const QString& name) {
-    T* found = form.findChild<T*>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 // The user picks a list item.
 void pick(ui::ComboBox* combo, const QString& text) {

@@ -3,6 +3,7 @@
 // of every control and the reminder frame that announces itself as an alert.
 
 #include "app/formstart.h"
+#include "support/child.h"
 #include "ui/fonts.h"
 #include "views/lists.h"
 
@@ -19,12 +20,6 @@ using namespace app;
 namespace {
 
 const QColor Red(255, 0, 0);
-
-template <class T> T* child(const QWidget& form, const QString& name) {
-    T* found = form.findChild<T*>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 QAccessibleInterface* accessible(QObject* object) {
     QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);

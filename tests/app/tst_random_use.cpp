@@ -2,7 +2,9 @@
 // pasting random text, Greek included, into each longitude field and each combo; picking list
 // items with the mouse's signal and with the keyboard; switching East and West; clicking both
 // buttons; resize, minimise and restore notifications; repaints) and after every one checks
-// what the window shows against a model of what it must show.
+// what the window shows against a model of what it must show. The model is written from the
+// design's rules (support/rules.h: what a refresh makes of each text, the seven checks in their
+// order, the frame and the literal colours of each), never from the code under test.
 //
 // EXISOSI_RANDOM_SEED sets the seed (default below), EXISOSI_RANDOM_ACTIONS the number of
 // actions. A failure prints the seed and the number of the action, and the last actions, so
@@ -12,10 +14,11 @@
 // QObject, every widget, and the slots of every recorded drawing), which must not change. The
 // memory in use is measured by the benchmarks under bench/, not here.
 
-#include "../fuzz/odd_values.h"
-#include "../fuzz/window_check.h"
 #include "app/formstart.h"
 #include "input/location.h"
+#include "support/odd_values.h"
+#include "support/rules.h"
+#include "support/window_check.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -105,7 +108,7 @@ class TestRandomUse : public QObject {
     std::array<std::string, 3> texts;
     std::array<QColor, 3> colours;
     views::ViewMode viewMode = views::ViewMode::Diagram;
-    input::ValidationFailure lastCheck = input::ValidationFailure::None;
+    const rules::Check* lastBroken = nullptr; // the check the last refresh failed, if any
     int platformRefreshes = 0;
 
     void open() {
@@ -120,33 +123,23 @@ class TestRandomUse : public QObject {
         texts = check::FieldTexts(*form);
         colours = check::FieldColours(*form);
         viewMode = form->state().ViewMode;
-        lastCheck = input::CheckFields(texts[0], texts[1], texts[2]);
+        lastBroken = rules::FirstBroken(texts);
     }
 
-    // One refresh as the model sees it.
+    // One refresh as the model sees it: every text tidied (a change turns its field green), then
+    // the first broken check sets the colours of its row, or all three turn green.
     void refreshModel() {
-        struct Field final : input::TextField {
-            std::string value;
-            QColor* colour;
-            std::string text() const override { return value; }
-            void setText(const std::string& text) override {
-                if (text != value) *colour = check::Green;
-                value = text;
-            }
-        };
-        std::array<Field, 3> f;
         for (std::size_t i = 0; i < 3; ++i) {
-            f[i].value = texts[i];
-            f[i].colour = &colours[i];
+            const std::string tidied = rules::Normalised(texts[i]);
+            if (tidied != texts[i]) colours[i] = check::Green;
+            texts[i] = tidied;
         }
-        input::NormaliseFields(f[0], f[1], f[2]);
-        for (std::size_t i = 0; i < 3; ++i) texts[i] = f[i].value;
-        lastCheck = input::CheckFields(texts[0], texts[1], texts[2]);
-        const input::FailureDisplay display = input::DisplayOf(lastCheck);
+        lastBroken = rules::FirstBroken(texts);
         for (std::size_t i = 0; i < 3; ++i) {
-            if (lastCheck == input::ValidationFailure::None) colours[i] = check::Green;
-            if (display.marks[i] == input::FieldMark::Red) colours[i] = check::Red;
-            if (display.marks[i] == input::FieldMark::Blue) colours[i] = check::Blue;
+            if (!lastBroken)
+                colours[i] = check::Green;
+            else if (lastBroken->colours[i])
+                colours[i] = check::Colour(*lastBroken->colours[i]);
         }
     }
 
@@ -183,16 +176,14 @@ class TestRandomUse : public QObject {
         if (form->state().ViewMode != viewMode) return "ViewMode changed";
         QString fault;
         const check::Shown shown = *check::State(*form, fault);
-        const check::Shown wanted = lastCheck != input::ValidationFailure::None
-                                        ? check::Shown::Reminder
+        const check::Shown wanted = lastBroken                             ? check::Shown::Reminder
                                     : viewMode == views::ViewMode::Diagram ? check::Shown::Diagram
                                                                            : check::Shown::Table;
         if (shown != wanted)
             return QString("state %1 on show, not %2").arg(int(shown)).arg(int(wanted));
-        if (wanted == check::Shown::Reminder &&
-            check::FramesOnShow(*form) !=
-                QStringList{check::FrameOf(input::DisplayOf(lastCheck).frame)})
-            return "frame " + check::FramesOnShow(*form).join(',') + " on show";
+        if (lastBroken && check::FramesOnShow(*form) != QStringList{lastBroken->frame})
+            return QString("frame %1 on show, not %2")
+                .arg(check::FramesOnShow(*form).join(','), lastBroken->frame);
         return {};
     }
 

@@ -8,13 +8,13 @@
 // resize notification (after the button); P render the window; U the texts are UTF-16 (so lone
 // surrogates occur), else UTF-8; F a new window, just started, for this input.
 //
-// After the refresh the invariants of window_check.h hold, the fields keep or change colour as
-// the last check says, and running the fourteen paint handlers again draws the same.
+// After the refresh the invariants of support/window_check.h hold, the fields keep or change colour
+// as the last check says, and running the fourteen paint handlers again draws the same.
 
 #include "app/formstart.h"
-#include "odd_values.h"
+#include "support/odd_values.h"
+#include "support/window_check.h"
 #include "ui/fonts.h"
-#include "window_check.h"
 
 #include <QApplication>
 #include <QResizeEvent>

@@ -14,7 +14,7 @@
 #include "input/location.h"
 #include "input/number.h"
 #include "model/correction.h"
-#include "odd_values.h"
+#include "support/odd_values.h"
 #include "support/rules.h"
 
 #include <cfloat>

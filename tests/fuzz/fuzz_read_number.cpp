@@ -4,7 +4,7 @@
 // strtod (an overflow read as the largest double of its sign).
 
 #include "input/number.h"
-#include "odd_values.h"
+#include "support/odd_values.h"
 
 #include <cerrno>
 #include <cfloat>

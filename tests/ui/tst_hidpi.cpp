@@ -3,6 +3,7 @@
 // drawn at the device's own resolution, with no smoothing and no enlarged low-resolution bitmap.
 
 #include "app/formstart.h"
+#include "support/child.h"
 #include "ui/fonts.h"
 #include "views/diagram.h"
 #include "views/lists.h"
@@ -16,12 +17,6 @@
 using namespace app;
 
 namespace {
-
-template <class T> T* child(const QWidget& form, const QString& name) {
-    T* found = form.findChild<T*>(name);
-    if (!found) qFatal("no control %s", qPrintable(name));
-    return found;
-}
 
 // The widest line a text needs in a font, in logical pixels.
 int advance(const QFont& font, const QString& text) {

@@ -1,85 +1,44 @@
-#pragma once
-// What must hold of the window after any user action, written once for the libFuzzer target of
-// the window and for the random-use test. Every check returns what is wrong, or an empty text.
+#include "support/window_check.h"
 
-#include "app/formstart.h"
-#include "input/location.h"
 #include "input/number.h"
-#include "model/correction.h"
 #include "ui/picturebox.h"
-#include "ui/registry.h"
 #include "views/lists.h"
 #include "views/table.h"
 
+#include <QHash>
 #include <QRegularExpression>
-#include <QString>
-#include <QStringList>
-#include <array>
 #include <cmath>
-#include <optional>
 
 namespace check {
 
-inline const QColor Green(0, 128, 0);
-inline const QColor Red(255, 0, 0);
-inline const QColor Blue(0, 0, 255);
-
-enum class Shown { Diagram, Table, Reminder };
-
-template <class T> T& Control(const app::FormStart& form, const QString& name, int index = -1) {
-    ui::Placement* found = form.controls().find(ui::ControlName(name, index));
-    if (!found) qFatal("no control %s", qPrintable(ui::ControlName(name, index)));
-    return *dynamic_cast<T*>(found);
-}
-
-inline std::array<ui::TextBox*, 3> Fields(const app::FormStart& form) {
+std::array<ui::TextBox*, 3> Fields(const app::FormStart& form) {
     return {&Control<ui::TextBox>(form, "TextMLo"), &Control<ui::TextBox>(form, "TextPLo"),
             &Control<ui::TextBox>(form, "TextDLo")};
 }
 
-inline std::array<std::string, 3> FieldTexts(const app::FormStart& form) {
+std::array<std::string, 3> FieldTexts(const app::FormStart& form) {
     const auto fields = Fields(form);
     return {fields[0]->text().toStdString(), fields[1]->text().toStdString(),
             fields[2]->text().toStdString()};
 }
 
-inline std::array<QColor, 3> FieldColours(const app::FormStart& form) {
+std::array<QColor, 3> FieldColours(const app::FormStart& form) {
     const auto fields = Fields(form);
     return {fields[0]->foreColor(), fields[1]->foreColor(), fields[2]->foreColor()};
 }
 
-inline bool OnShow(const app::FormStart& form, const QString& name, int index = -1) {
+bool OnShow(const app::FormStart& form, const QString& name, int index) {
     return !Control<ui::Placement>(form, name, index).widget()->isHidden();
 }
 
-inline const char* const FrameNames[] = {"FrameErrorM", "FrameErrorP", "FrameErrorD",
-                                         "FrameErrorLo"};
-
-inline QString FrameOf(input::ReminderFrame frame) {
-    switch (frame) {
-    case input::ReminderFrame::Degrees:
-        return "FrameErrorM";
-    case input::ReminderFrame::Minutes:
-        return "FrameErrorP";
-    case input::ReminderFrame::Seconds:
-        return "FrameErrorD";
-    case input::ReminderFrame::Longitude:
-        return "FrameErrorLo";
-    case input::ReminderFrame::None:
-        break;
-    }
-    return {};
-}
-
-inline QStringList FramesOnShow(const app::FormStart& form) {
+QStringList FramesOnShow(const app::FormStart& form) {
     QStringList frames;
-    for (const char* name : FrameNames)
+    for (const char* name : rules::Frames)
         if (OnShow(form, name)) frames << name;
     return frames;
 }
 
-// Exactly one of the three states, and at most one frame of the reminder panel.
-inline std::optional<Shown> State(const app::FormStart& form, QString& fault) {
+std::optional<Shown> State(const app::FormStart& form, QString& fault) {
     const bool diagram = OnShow(form, "PictureDiagram");
     const bool table = OnShow(form, "PictureMatrix");
     const bool reminder = OnShow(form, "PictureError");
@@ -95,7 +54,7 @@ inline std::optional<Shown> State(const app::FormStart& form, QString& fault) {
 }
 
 // The designed caption of every label, by object name.
-inline const QHash<QString, QString>& DesignedCaptions() {
+const QHash<QString, QString>& DesignedCaptions() {
     static const QHash<QString, QString> captions = [] {
         QHash<QString, QString> all;
         for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists()))
@@ -108,7 +67,7 @@ inline const QHash<QString, QString>& DesignedCaptions() {
 
 // The value of a minute label as FormatMinuteLabel writes it, or nothing when the text is not
 // one it can write.
-inline std::optional<double> MinuteLabelValue(const QString& caption) {
+std::optional<double> MinuteLabelValue(const QString& caption) {
     static const QRegularExpression form(
         QRegularExpression::anchoredPattern(R"(([+-])(\d+)h (?:\1(\d{1,2})min)?|([+-]?)(\d+)min)"));
     const QRegularExpressionMatch match = form.match(caption);
@@ -131,7 +90,7 @@ inline std::optional<double> MinuteLabelValue(const QString& caption) {
 
 // A table value as CorrectionCaption writes it: every part carries the one sign, minutes and
 // seconds are two digits below 60, hours (when shown) two digits or more.
-inline bool IsTableCaption(const QString& caption, bool hours) {
+bool IsTableCaption(const QString& caption, bool hours) {
     static const QRegularExpression withHours(QRegularExpression::anchoredPattern(
         R"(([+-])(?:0\d|[1-9]\d+) h  \1[0-5]\d min  \1[0-5]\d sec)"));
     static const QRegularExpression withoutHours(
@@ -139,8 +98,7 @@ inline bool IsTableCaption(const QString& caption, bool hours) {
     return (hours ? withHours : withoutHours).match(caption).hasMatch();
 }
 
-// Invariants that hold after every action, whatever came before.
-inline QString Faults(const app::FormStart& form) {
+QString Faults(const app::FormStart& form) {
     QString fault;
     const std::optional<Shown> shown = State(form, fault);
     if (!shown) return fault;
@@ -219,59 +177,45 @@ inline QString Faults(const app::FormStart& form) {
     return {};
 }
 
-// What a refresh must have left, given the colours the fields had just before it and whether
-// its normalisation changed each text. `before` and `changed` may be left out (no check of the
-// kept colours).
-inline QString RefreshFaults(const app::FormStart& form,
-                             const std::optional<std::array<QColor, 3>>& before = std::nullopt,
-                             const std::array<bool, 3>& changed = {}) {
+QString RefreshFaults(const app::FormStart& form,
+                      const std::optional<std::array<QColor, 3>>& before,
+                      const std::array<bool, 3>& changed) {
     if (QString fault = Faults(form); !fault.isEmpty()) return fault;
     QString fault;
     const Shown shown = *State(form, fault);
     const auto texts = FieldTexts(form);
-    const input::ValidationFailure failure = input::CheckFields(texts[0], texts[1], texts[2]);
-    const input::FailureDisplay display = input::DisplayOf(failure);
+    const rules::Check* broken = rules::FirstBroken(texts);
     const auto colours = FieldColours(form);
-    if (failure == input::ValidationFailure::None) {
+    if (!broken) {
         const Shown wanted =
             form.state().ViewMode == views::ViewMode::Diagram ? Shown::Diagram : Shown::Table;
         if (shown != wanted) return "the checks pass but the view of ViewMode is not on show";
-        for (int i = 0; i < 3; ++i)
-            if (colours[static_cast<std::size_t>(i)] != Green)
-                return QString("field %1 is %2 after passing checks")
-                    .arg(i)
-                    .arg(colours[static_cast<std::size_t>(i)].name());
+        for (std::size_t i = 0; i < 3; ++i)
+            if (colours[i] != Green)
+                return QString("field %1 is %2 after passing checks").arg(i).arg(colours[i].name());
         // A passing field is whole and in range; its padding is final.
         for (const std::string& text : texts) {
             const double value = input::ReadNumber(text);
-            if (!input::IsWhole(value) || value < 0 || value > 180)
+            if (value != std::floor(value) || value < 0 || value > 180)
                 return QString("passing field \"%1\"").arg(QString::fromStdString(text));
         }
         return {};
     }
     if (shown != Shown::Reminder) return "a check fails but the reminder is not on show";
-    if (FramesOnShow(form) != QStringList{FrameOf(display.frame)})
-        return QString("frame %1 on show for frame %2")
-            .arg(FramesOnShow(form).join(','), FrameOf(display.frame));
+    if (FramesOnShow(form) != QStringList{broken->frame})
+        return QString("frame %1 on show, not %2").arg(FramesOnShow(form).join(','), broken->frame);
     for (std::size_t i = 0; i < 3; ++i) {
         QColor wanted;
-        switch (display.marks[i]) {
-        case input::FieldMark::Red:
-            wanted = Red;
-            break;
-        case input::FieldMark::Blue:
-            wanted = Blue;
-            break;
-        case input::FieldMark::Keep:
-            if (!before) continue;
+        if (broken->colours[i])
+            wanted = Colour(*broken->colours[i]);
+        else if (before)
             wanted = changed[i] ? Green : (*before)[i];
-            break;
-        }
+        else
+            continue;
         if (colours[i] != wanted)
-            return QString("field %1 is %2, not %3 after failure %4")
+            return QString("field %1 is %2, not %3 under %4")
                 .arg(i)
-                .arg(colours[i].name(), wanted.name())
-                .arg(static_cast<int>(failure));
+                .arg(colours[i].name(), wanted.name(), broken->frame);
     }
     return {};
 }
