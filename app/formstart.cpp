@@ -15,6 +15,10 @@ namespace app {
 
 namespace {
 
+// Where a value of the table stands from its day number, in twips.
+constexpr float ValueRight = 500;
+constexpr float ValueDown = 20;
+
 const QColor Green(0, 128, 0);
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
@@ -184,11 +188,12 @@ void FormStart::Form_Resize() {
             ui::Label& day = *tableLabels_.days[static_cast<std::size_t>(i)];
             ui::Label& value = *tableLabels_.values[static_cast<std::size_t>(i)];
             day.setCaption(QString::number(i + 1));
-            day.hide();
-            value.hide();
-            value.setLeft(day.Left() + 500);
-            value.setTop(day.Top() + 20);
+            value.setLeft(day.Left() + ValueRight);
+            value.setTop(day.Top() + ValueDown);
         }
+        // Every row is hidden until the table's paint shows the month's: no moment between the
+        // two can be seen, so the paint gives each row its final visibility at once.
+        rowsReset_ = true;
         if (state_.ViewMode == views::ViewMode::Diagram) {
             PictureDiagram.show();
             PictureMatrix.hide();
@@ -277,14 +282,15 @@ void FormStart::PaintMonthPicture(int month) {
     const ui::PictureBox& january = *months_[0];
     const views::JanuaryGeometry geometry{january.Width(), january.Height(), january.Top()};
     views::PaintMonth(month, *months_[static_cast<std::size_t>(month - 1)], geometry, state_,
-                      month == 1 ? &timeLabels_ : nullptr);
+                      month == 1 ? &timeLabels_ : nullptr, PictureDiagram.isVisibleTo(this));
 }
 
 void FormStart::PictureMatrix_Paint() {
     // The last paint of every refresh: what it reads is what the copies name.
     shown_ = ReadLocationTexts();
     views::PaintTable(PictureMatrix, shown_, ComboMonth.currentText().toStdString(), state_,
-                      tableLabels_);
+                      tableLabels_, rowsReset_);
+    rowsReset_ = false;
 }
 
 ui::PictureBox& FormStart::ShownView() const {

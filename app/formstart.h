@@ -93,6 +93,8 @@ private:
     std::array<ui::PictureBox*, 12> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};
+    // The refresh has reset the table's rows: its paint hides those of no day of the month.
+    bool rowsReset_ = false;
 };
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "ui/picturebox.h"
 
+#include <QCoreApplication>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -84,26 +86,42 @@ QColor PictureBox::backColor() const {
 void PictureBox::Cls() {
     if (operations_.empty()) return;
     operations_.clear(); // keeps its capacity: redrawing allocates nothing
-    requestRepaint();
+    recordingChanged();
 }
 
-void PictureBox::requestRepaint() {
-    // One request until the next paint: the toolkit would merge the rest into it anyway. A
-    // request made while the picture is hidden is dropped by the toolkit, which paints the
-    // picture whole when it shows again.
-    if (repaintRequested_) return;
-    repaintRequested_ = true;
-    update();
+namespace {
+// Posted to a picture when its recording has changed, to compare it with the one it shows.
+const QEvent::Type CheckRecording = static_cast<QEvent::Type>(QEvent::registerEventType());
+} // namespace
+
+void PictureBox::recordingChanged() {
+    // A handler clears and draws the whole picture in one go: compare once it is done, not at
+    // every operation. The same drawing again, as a repeated refresh makes, repaints nothing.
+    if (checkPosted_) return;
+    checkPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(CheckRecording));
+}
+
+bool PictureBox::event(QEvent* event) {
+    if (event->type() != CheckRecording) return QFrame::event(event);
+    checkPosted_ = false;
+    if (operations_ != shown_) {
+        shown_ = operations_;
+        // A request made while the picture is hidden is dropped by the toolkit, which paints
+        // the picture whole when it shows again.
+        update();
+    }
+    return true;
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, QRgb colour) {
     operations_.push_back(DrawOp::line(x1, y1, x2, y2, colour, drawWidth_));
-    requestRepaint();
+    recordingChanged();
 }
 
 void PictureBox::Circle(double x, double y, double radius, QRgb colour) {
     operations_.push_back(DrawOp::circle(x, y, radius, colour, drawWidth_));
-    requestRepaint();
+    recordingChanged();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
@@ -112,7 +130,6 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    repaintRequested_ = false;
     QFrame::paintEvent(event);
     if (operations_.empty() || scaleWidth_ <= 0 || scaleHeight_ <= 0) return;
 
@@ -144,7 +161,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     bool penSet = false;
     QRgb penColour = 0;
     int penWidth = 0;
-    for (const DrawOp& op : operations_) {
+    // The density of what is painted on: the screen's, or a picture's drawn for the clipboard.
+    const QPaintDevice* target =
+        painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const double density = target ? target->devicePixelRatioF() : ratio;
+    for (std::size_t i = 0; i < operations_.size(); ++i) {
+        const DrawOp& op = operations_[i];
         const int width = std::clamp(op.width, 1, 64);
         if (!penSet || op.colour != penColour || width != penWidth) {
             pen.setColor(QColor::fromRgb(op.colour));
@@ -162,18 +184,55 @@ void PictureBox::paintEvent(QPaintEvent* event) {
                 continue;
             if (!ClipSegment(x1, y1, x2, y2, left, top, right, bottom)) continue;
             painter.drawLine(QLineF(snap(x1), snap(y1), snap(x2), snap(y2)));
-        } else {
-            const double cx = ox + op.x1 * sx, cy = oy + op.y1 * sy;
-            const double r = std::fabs(op.radius * sx);
-            if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) continue;
-            // Skip circles whose outline cannot cross the inside.
-            if (cx + r < left || cx - r > right || cy + r < top || cy - r > bottom) continue;
-            const double far = std::hypot(std::max(std::fabs(cx - left), std::fabs(cx - right)),
-                                          std::max(std::fabs(cy - top), std::fabs(cy - bottom)));
-            if (r > far + margin) continue; // the inside lies wholly within the circle
-            painter.drawEllipse(QPointF(cx, cy), r, r);
+            continue;
         }
+        const double cx = ox + op.x1 * sx, cy = oy + op.y1 * sy;
+        double r = std::fabs(op.radius * sx);
+        if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) continue;
+        // Above one device pixel to the logical one, each outline is a thick one, which the
+        // toolkit strokes on a slow path. Circles around one centre whose outlines overlap into a
+        // solid disc (a dot) are painted as that disc, filled once: the same pixels' shape.
+        const std::size_t last = density > 1.0 ? SolidDiscEnd(i, sx, width) : i;
+        const bool disc = last > i;
+        if (disc) r = std::fabs(operations_[last].radius * sx) + width / 2.0;
+        // Skip circles whose outline cannot cross the inside.
+        if (cx + r < left || cx - r > right || cy + r < top || cy - r > bottom) {
+            i = last;
+            continue;
+        }
+        const double far = std::hypot(std::max(std::fabs(cx - left), std::fabs(cx - right)),
+                                      std::max(std::fabs(cy - top), std::fabs(cy - bottom)));
+        if (!disc && r > far + margin) continue; // the inside lies wholly within the circle
+        if (disc) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor::fromRgb(op.colour));
+            painter.drawEllipse(QPointF(cx, cy), r, r);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(pen);
+            i = last;
+            continue;
+        }
+        painter.drawEllipse(QPointF(cx, cy), r, r);
     }
+}
+
+std::size_t PictureBox::SolidDiscEnd(std::size_t first, double sx, int width) const {
+    const DrawOp& start = operations_[first];
+    // The smallest outline must cover the centre, and each next one must touch the one before.
+    double previous = std::fabs(start.radius * sx);
+    if (!(previous <= width / 2.0)) return first;
+    std::size_t last = first;
+    for (std::size_t j = first + 1; j < operations_.size(); ++j) {
+        const DrawOp& next = operations_[j];
+        if (next.kind != DrawOp::Kind::Circle || next.x1 != start.x1 || next.y1 != start.y1 ||
+            next.colour != start.colour || next.width != start.width)
+            break;
+        const double radius = std::fabs(next.radius * sx);
+        if (!(radius >= previous && radius - previous <= width)) break;
+        previous = radius;
+        last = j;
+    }
+    return last;
 }
 
 } // namespace ui

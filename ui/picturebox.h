@@ -53,15 +53,22 @@ signals:
     void Resize();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Asks the platform for a repaint; requests made before the next paint count as one.
-    void requestRepaint();
-    bool repaintRequested_ = false;
+    // Once the drawing in hand is done (when the event loop next runs), asks the platform for a
+    // repaint if the recording is not the one the picture shows.
+    void recordingChanged();
+    // The last of the circles from `first` on that share its centre, colour and width and whose
+    // outlines, `width` pixels wide, fill a disc without a gap; `first` where there are none.
+    std::size_t SolidDiscEnd(std::size_t first, double sx, int width) const;
+    bool checkPosted_ = false;
 
     std::vector<DrawOp> operations_;
+    // The recording the last repaint request was for: what the picture shows.
+    std::vector<DrawOp> shown_;
     float scaleWidth_ = 1;
     float scaleHeight_ = 1;
     int drawWidth_ = 1;

@@ -57,41 +57,43 @@ const MonthStyle& StyleOf(int month) {
 }
 
 void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
-                const WindowState& state,
-                const std::array<ui::Label*, TimeLabelCount>* timeLabels) {
+                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels,
+                bool record) {
     const MonthStyle& style = StyleOf(month);
     const double h = january.height;
     const double w = january.width;
 
-    picture.Cls();
-    picture.DrawWidth(2);
-    picture.Line(0, 0, 0, h, style.line);
-    picture.DrawWidth(1);
-    for (float days : style.dayLines) {
-        const double a = days * state.DayWidth; // single precision, as DayWidth is
-        picture.Line(a, 0, a, h, style.line);
+    if (record) {
+        picture.Cls();
+        picture.DrawWidth(2);
+        picture.Line(0, 0, 0, h, style.line);
+        picture.DrawWidth(1);
+        for (float days : style.dayLines) {
+            const double a = days * state.DayWidth; // single precision, as DayWidth is
+            picture.Line(a, 0, a, h, style.line);
+        }
     }
 
     std::size_t labelIndex = 0;
     for (int r = 1; r <= GridRows; ++r) {
         const double y = RowPitch * (r - 1);
         const double v = state.TopMinute - r + 1;
-        if (MultipleOf5(v)) {
-            picture.DrawWidth(2);
-            // Beyond 2^53 minutes neighbouring rows can share a value, so more than seven rows
-            // may test as multiples of 5; only seven labels exist.
-            if (timeLabels && labelIndex < timeLabels->size()) {
-                ui::Label& label = *(*timeLabels)[labelIndex];
-                label.setCaption(QString::fromStdString(model::FormatMinuteLabel(v)));
-                const double share = model::MinuteLabelHasTwoParts(v) ? 3.0 : 4.0;
-                label.setTop(static_cast<float>(january.top + y - label.Height() / share));
-                ++labelIndex;
-            }
-        } else {
-            picture.DrawWidth(1);
+        const bool fifth = MultipleOf5(v);
+        // Beyond 2^53 minutes neighbouring rows can share a value, so more than seven rows may
+        // test as multiples of 5; only seven labels exist.
+        if (fifth && timeLabels && labelIndex < timeLabels->size()) {
+            ui::Label& label = *(*timeLabels)[labelIndex];
+            label.setCaption(QString::fromStdString(model::FormatMinuteLabel(v)));
+            const double share = model::MinuteLabelHasTwoParts(v) ? 3.0 : 4.0;
+            label.setTop(static_cast<float>(january.top + y - label.Height() / share));
+            ++labelIndex;
         }
-        picture.Line(0, y, w, y, GridColour);
+        if (record) {
+            picture.DrawWidth(fifth ? 2 : 1);
+            picture.Line(0, y, w, y, GridColour);
+        }
     }
+    if (!record) return;
 
     const int firstDay = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
     const int days = model::MonthLengths[static_cast<std::size_t>(month - 1)];

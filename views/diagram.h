@@ -44,8 +44,11 @@ struct JanuaryGeometry {
 };
 
 // Draws month `month` (1 to 12) from scratch. For January `timeLabels` are the seven minute
-// labels, filled from top to bottom; other months pass none.
+// labels, filled from top to bottom; other months pass none. A picture nobody sees is not
+// recorded (`record` false): the labels are still written, and the refresh that shows the
+// diagram records it.
 void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
-                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels);
+                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels,
+                bool record = true);
 
 } // namespace views

@@ -54,7 +54,7 @@ void CorrectionCaption::part(char sign, double number, std::string_view unit) {
 }
 
 void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
-                WindowState& state, const TableLabels& labels) {
+                WindowState& state, const TableLabels& labels, bool rowsReset) {
     matrix.Cls();
     StoreLocation(texts, state);
     state.ShowHours = ShowHoursFor(state);
@@ -63,15 +63,22 @@ void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_
         state.MonthLength =
             static_cast<std::int16_t>(model::MonthLengths[static_cast<std::size_t>(month)]);
     }
-    for (int row = 0; row < state.MonthLength && row < TableRows; ++row) {
-        const double f = model::CorrectionSeconds(state.MonthFirstDay + row, state.Longitude,
-                                                  state.ZoneMeridian, state.Pi);
-        const CorrectionCaption caption(f, state.ShowHours);
-        const std::string_view text = caption.text();
+    const bool seen = matrix.isVisibleTo(matrix.window());
+    for (int row = 0; row < TableRows; ++row) {
+        ui::Label& day = *labels.days[static_cast<std::size_t>(row)];
         ui::Label& value = *labels.values[static_cast<std::size_t>(row)];
-        value.setCaption(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        labels.days[static_cast<std::size_t>(row)]->show();
-        value.show();
+        const bool shown = row < state.MonthLength;
+        if (shown && seen) {
+            const double f = model::CorrectionSeconds(state.MonthFirstDay + row, state.Longitude,
+                                                      state.ZoneMeridian, state.Pi);
+            const CorrectionCaption caption(f, state.ShowHours);
+            const std::string_view text = caption.text();
+            value.setCaption(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        }
+        if (shown || rowsReset) {
+            day.setVisible(shown);
+            value.setVisible(shown);
+        }
     }
 }
 

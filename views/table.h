@@ -40,8 +40,11 @@ struct TableLabels {
 };
 
 // Fills the table for the month named by `monthText`; a text that is no month keeps the month
-// of the previous run. Only shows rows; the refresh hides them.
+// of the previous run. The month's rows show. The other rows hide where the refresh has just
+// reset them (`rowsReset`) and otherwise keep their visibility: each row's visibility is set
+// once, to its final value. A table nobody sees stores the month but computes no captions; the
+// refresh that shows it fills it.
 void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
-                WindowState& state, const TableLabels& labels);
+                WindowState& state, const TableLabels& labels, bool rowsReset = false);
 
 } // namespace views
