@@ -323,41 +323,59 @@ private slots:
         QCOMPARE(accessible(form.get())->text(QAccessible::Name), QString("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"));
     }
 
+    // What a screen reader says for each control: the design's spoken name where the control
+    // shows no caption of its own (the fields, whose text is a number; the pictures; East and
+    // West, whose captions are a placeholder), else its designed caption. The roles are the
+    // toolkit's for each kind of widget, but for the reminder frames, which the window makes
+    // alerts.
     void namesSayWhatAControlIs_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("role");
         QTest::addColumn<QString>("said");
-        using A = QAccessible;
-        QTest::newRow("degrees") << "TextMLo" << int(A::EditableText)
+        QTest::newRow("degrees") << "TextMLo"
                                  << "Μοίρες γεωγραφικού μήκους";
-        QTest::newRow("minutes") << "TextPLo" << int(A::EditableText)
+        QTest::newRow("minutes") << "TextPLo"
                                  << "Πρώτα λεπτά γεωγραφικού μήκους";
-        QTest::newRow("seconds") << "TextDLo" << int(A::EditableText)
+        QTest::newRow("seconds") << "TextDLo"
                                  << "Δεύτερα λεπτά γεωγραφικού μήκους";
-        QTest::newRow("east") << "OptionEast" << int(A::RadioButton) << "Ανατολικά";
-        QTest::newRow("west") << "OptionWest" << int(A::RadioButton) << "Δυτικά";
-        QTest::newRow("diagram button") << "CommandDiagram" << int(A::Button) << "Γράφημα";
-        QTest::newRow("table button") << "CommandMatrix" << int(A::Button) << "Πίνακας τιμών";
-        QTest::newRow("zone list") << "ComboZW" << int(A::ComboBox) << "GMT +02:00";
-        QTest::newRow("month list") << "ComboMonth" << int(A::ComboBox) << "Ιανουάριος";
-        QTest::newRow("longitude label") << "LabelLo" << int(A::StaticText) << "Γεωγραφικό Μήκος:";
-        QTest::newRow("zone label") << "LabelZW" << int(A::StaticText) << "Ζώνη ώρας:";
-        QTest::newRow("location frame") << "FrameLocGeoCo" << int(A::Grouping) << "Επιλέξτε";
-        QTest::newRow("diagram") << "PictureDiagram" << int(A::Border) << "Γράφημα";
-        QTest::newRow("table") << "PictureMatrix" << int(A::Border) << "Πίνακας τιμών";
-        QTest::newRow("reminder panel") << "PictureError" << int(A::Border) << "Παρακαλώ διορθώστε";
-        QTest::newRow("January") << "PictureM1" << int(A::Border) << "Ιανουάριος";
-        QTest::newRow("February") << "PictureM2" << int(A::Border) << "Φεβρουάριος";
-        QTest::newRow("December") << "PictureM12" << int(A::Border) << "Δεκέμβριος";
-        QTest::newRow("reminder frame") << "FrameErrorM" << int(A::AlertMessage) << "Θυμηθείτε";
+        QTest::newRow("east") << "OptionEast"
+                              << "Ανατολικά";
+        QTest::newRow("west") << "OptionWest"
+                              << "Δυτικά";
+        QTest::newRow("diagram button") << "CommandDiagram"
+                                        << "Γράφημα";
+        QTest::newRow("table button") << "CommandMatrix"
+                                      << "Πίνακας τιμών";
+        QTest::newRow("zone list") << "ComboZW"
+                                   << "GMT +02:00";
+        QTest::newRow("month list") << "ComboMonth"
+                                    << "Ιανουάριος";
+        QTest::newRow("longitude label") << "LabelLo"
+                                         << "Γεωγραφικό Μήκος:";
+        QTest::newRow("zone label") << "LabelZW"
+                                    << "Ζώνη ώρας:";
+        QTest::newRow("location frame") << "FrameLocGeoCo"
+                                        << "Επιλέξτε";
+        QTest::newRow("diagram") << "PictureDiagram"
+                                 << "Γράφημα";
+        QTest::newRow("table") << "PictureMatrix"
+                               << "Πίνακας τιμών";
+        QTest::newRow("reminder panel") << "PictureError"
+                                        << "Παρακαλώ διορθώστε";
+        QTest::newRow("January") << "PictureM1"
+                                 << "Ιανουάριος";
+        QTest::newRow("February") << "PictureM2"
+                                  << "Φεβρουάριος";
+        QTest::newRow("December") << "PictureM12"
+                                  << "Δεκέμβριος";
+        QTest::newRow("reminder frame") << "FrameErrorM"
+                                        << "Θυμηθείτε";
     }
     void namesSayWhatAControlIs() {
         QFETCH(QString, name);
-        QFETCH(int, role);
         QFETCH(QString, said);
         QAccessibleInterface* face = accessible(control(name));
         QCOMPARE(face->text(QAccessible::Name), said);
-        QCOMPARE(int(face->role()), role);
+        QCOMPARE(face->role() == QAccessible::AlertMessage, name.startsWith("FrameError"));
     }
 
     void namesFollowCaptionsAndPicks() {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QtTest>
+#include <map>
 #include <set>
 
 using namespace app;
@@ -165,34 +166,40 @@ private slots:
                                         .arg(x)
                                         .arg(y)));
 
-        // A column clear of the day lines crosses all 36 grid rows, 1 logical pixel thick and the
-        // 7 labelled ones 2: whole device pixels, whatever the row's place.
+        // A column clear of the day lines crosses all 36 grid rows, the 7 labelled ones twice as
+        // thick as the others. The picture puts each end on a device pixel before it draws, so
+        // at every scale, 1.5 included, the rows of one width are equally thick wherever they lie
+        // (a row drawn where it falls would be one device pixel at some places and two at
+        // others); at whole scales they are 1 and 2 logical pixels of whole device pixels.
         const int column = qRound(25 * scale);
         const auto rows = runsDown(image, column, views::GridColour);
         QVERIFY2(rows.size() >= 34, qPrintable(QString::number(rows.size())));
-        if (scale == std::floor(scale)) {
-            int thin = 0, thick = 0, other = 0;
-            bool oddStart = false;
-            for (const auto& [start, length] : rows) {
-                const int end = start + length;
-                // Half the pen of a row on the top or bottom edge lies outside the picture, and
-                // a dot drawn over a row shortens it.
-                if (start == 0 || end == image.height()) continue;
-                if (image.pixel(column, start - 1) == views::DotColour ||
-                    (end < image.height() && image.pixel(column, end) == views::DotColour))
-                    continue;
-                thin += length == int(scale);
-                thick += length == int(2 * scale);
-                other += length != int(scale) && length != int(2 * scale);
-                oddStart |= start % 2 == 1;
-            }
-            QVERIFY2(
-                other == 0 && thin >= 27 && thick >= 6,
-                qPrintable(QString("%1 thin, %2 thick, %3 other").arg(thin).arg(thick).arg(other)));
-            // Drawn at twice the resolution, rows start on odd device rows too: a doubled
-            // one-to-one picture would start every row on an even one.
-            if (scale == 2) QVERIFY(oddStart);
+        std::map<int, int> lengths; // device pixels: rows of that thickness
+        bool oddStart = false;
+        for (const auto& [start, length] : rows) {
+            const int end = start + length;
+            // Half the pen of a row on the top or bottom edge lies outside the picture, and a dot
+            // drawn over a row shortens it.
+            if (start == 0 || end == image.height()) continue;
+            if (image.pixel(column, start - 1) == views::DotColour ||
+                (end < image.height() && image.pixel(column, end) == views::DotColour))
+                continue;
+            ++lengths[length];
+            oddStart |= start % 2 == 1;
         }
+        QString seen;
+        for (const auto& [length, count] : lengths)
+            seen += QString(" %1 x %2").arg(count).arg(length);
+        QVERIFY2(lengths.size() == 2 && lengths.begin()->second >= 27 &&
+                     lengths.rbegin()->second >= 6,
+                 qPrintable("rows of device pixels:" + seen));
+        if (scale == std::floor(scale)) {
+            QCOMPARE(lengths.begin()->first, int(scale));
+            QCOMPARE(lengths.rbegin()->first, int(2 * scale));
+        }
+        // Drawn at twice the resolution, rows start on odd device rows too: a doubled one-to-one
+        // picture would start every row on an even one.
+        if (scale == 2) QVERIFY(oddStart);
 
         // The dot of 1 January: black, and at scale 2 finer than a doubled pixel.
         const ui::DrawOp* dot = nullptr;

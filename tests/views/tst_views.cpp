@@ -166,12 +166,28 @@ private slots:
         QCOMPARE(circles.front().y1, 1828.0);
         QCOMPARE(circles.back().x1, 823.5);
         QCOMPARE(circles.back().y1, 420.0);
-        const QStringList expected{"+40min", "+35min", "+30min", "+25min",
-                                   "+20min", "+15min", "+10min"};
-        for (int i = 0; i < 7; ++i) {
-            QCOMPARE(labels[static_cast<std::size_t>(i)]->text(), expected[i]);
-            QCOMPARE(labels[static_cast<std::size_t>(i)]->Top(),
-                     float(240 + 286 + 715 * i - 570 / 4.0));
+        // Row r lies 143 x (r - 1) twips below January's top (240); a label stands on its row
+        // less a quarter of its 570-twip height when its caption has one part, a third when it
+        // has two. Worked by hand: at the opening place the labelled rows are 3, 8, ... 33; 15°
+        // West at +02:00 puts the top at 196 minutes and the labelled rows at 2, 7, ... 32.
+        struct Label {
+            const char* caption;
+            float top;
+        };
+        const Label startup[] = {{"+40min", 383.5},  {"+35min", 1098.5}, {"+30min", 1813.5},
+                                 {"+25min", 2528.5}, {"+20min", 3243.5}, {"+15min", 3958.5},
+                                 {"+10min", 4673.5}};
+        const Label west[] = {{"+3h +15min", 193}, {"+3h +10min", 908},  {"+3h +5min", 1623},
+                              {"+3h ", 2385.5},    {"+2h +55min", 3053}, {"+2h +50min", 3768},
+                              {"+2h +45min", 4483}};
+        for (const auto& [place, wanted] :
+             {std::pair{Startup, startup},
+              std::pair{LocationTexts{"15", "0", "0", false, "GMT +02:00"}, west}}) {
+            PaintMonth(1, picture(1), January, StateFor(place), &labels);
+            for (std::size_t i = 0; i < 7; ++i) {
+                QCOMPARE(labels[i]->text(), QString(wanted[i].caption));
+                QCOMPARE(labels[i]->Top(), wanted[i].top);
+            }
         }
     }
 
