@@ -1,15 +1,24 @@
 #include "app/formstart.h"
 
 #include "input/location.h"
+#include "ui/fonts.h"
 #include "views/copy.h"
 #include "views/lists.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
 #include <QShortcut>
+#include <QToolTip>
+#include <algorithm>
+#include <qdrawutil.h>
 
 namespace app {
 
@@ -123,12 +132,27 @@ FormStart::FormStart()
     // the key before a shortcut of the window sees it.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             [this] { CopyShownView(); });
+    // Printing adds no control either: the same menu's second item, and Ctrl+P. The reminder
+    // has nothing to print: its item is disabled, and the key does nothing.
+    printAction_ = viewMenu_->addAction(QStringLiteral("Εκτύπωση…"));
+    connect(printAction_, &QAction::triggered, this, &FormStart::OpenPrintDialog);
+    connect(viewMenu_, &QMenu::aboutToShow, this,
+            [this] { printAction_->setEnabled(&ShownView() != &PictureError); });
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &FormStart::OpenPrintDialog);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
-            const ui::PictureBox& view = ShownView();
-            viewMenu_->popup(view.mapToGlobal(view.rect().center()));
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                &FormStart::OpenContextMenu);
+    // Return or Enter in a longitude field applies it: the button of the view chosen last.
+    for (ui::TextBox* field : {&TextMLo, &TextPLo, &TextDLo})
+        connect(field, &QLineEdit::returnPressed, this, [this] {
+            if (state_.ViewMode == views::ViewMode::Diagram)
+                CommandDiagram_Click();
+            else
+                CommandMatrix_Click();
         });
+    for (ui::PictureBox* month : months_) month->installEventFilter(this);
 
     Form_Load();
 }
@@ -309,6 +333,150 @@ void FormStart::contextMenuEvent(QContextMenuEvent* event) {
     viewMenu_->popup(event->globalPos());
 }
 
+void FormStart::OpenContextMenu() {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
+    if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+        const QPoint at = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, field->mapToGlobal(at));
+        QCoreApplication::sendEvent(field, &event);
+        return;
+    }
+    const ui::PictureBox& view = ShownView();
+    viewMenu_->popup(view.mapToGlobal(view.rect().center()));
+}
+
+bool FormStart::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return ui::Form::eventFilter(watched, event);
+    for (std::size_t m = 0; m < months_.size(); ++m) {
+        if (watched != months_[m]) continue;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int month = static_cast<int>(m);
+        const int day =
+            views::DayUnder(months_[m]->toScale(help->pos()).x(), model::MonthLengths[m], state_);
+        QToolTip::showText(help->globalPos(), views::DotTip(month, day, state_), months_[m]);
+        return true;
+    }
+    return ui::Form::eventFilter(watched, event);
+}
+
+void FormStart::OpenPrintDialog() {
+    if (&ShownView() == &PictureError) return; // nothing to print
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(&ShownView() == &PictureDiagram ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Εκτύπωση"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintShownView(*target); });
+    dialog.exec();
+}
+
+bool FormStart::PrintShownView(QPrinter& printer) {
+    const ui::PictureBox& view = ShownView();
+    if (&view == &PictureError) return false;
+    const bool diagram = &view == &PictureDiagram;
+    printer.setPageOrientation(diagram ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRectF page(QPointF(0, 0),
+                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    if (diagram)
+        PrintDiagram(painter, page);
+    else
+        PrintTable(painter, page);
+    return painter.end();
+}
+
+namespace {
+// Text on paper is set in points, in the window's face.
+QFont PaperFont(double points, bool bold) {
+    QFont font = ui::DesignFont(points, bold);
+    font.setPointSizeF(points);
+    return font;
+}
+} // namespace
+
+void FormStart::PrintDiagram(QPainter& painter, const QRectF& page) {
+    const QString heading = views::PlaceLine(shown_).trimmed();
+    painter.setFont(PaperFont(12, true));
+    const QRectF headingBox =
+        painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
+    painter.drawText(headingBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
+    // The whole panel below, drawn from its recordings and captions: vectors and text, scaled
+    // to the page's width with its proportions kept.
+    const double gap = headingBox.height() / 2;
+    const QRectF room(page.left(), headingBox.bottom() + gap, page.width(),
+                      page.bottom() - headingBox.bottom() - gap);
+    const double scale =
+        std::min(room.width() / PictureDiagram.width(), room.height() / PictureDiagram.height());
+    painter.save();
+    painter.translate(room.topLeft());
+    painter.scale(scale, scale);
+    DrawPanel(painter, PictureDiagram);
+    painter.restore();
+}
+
+void FormStart::DrawPanel(QPainter& painter, const ui::PictureBox& panel) {
+    const QRect whole(QPoint(), panel.size());
+    painter.fillRect(whole, panel.backColor());
+    // The sunken border: dark at the top and left, light at the bottom and right.
+    qDrawWinPanel(&painter, whole, panel.palette(), true);
+    for (QObject* object : panel.children()) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget || widget->isHidden()) continue;
+        painter.save();
+        painter.translate(widget->pos());
+        const QRect box(QPoint(), widget->size());
+        if (const auto* picture = qobject_cast<ui::PictureBox*>(widget)) {
+            painter.fillRect(box, picture->backColor());
+            picture->draw(painter);
+        } else if (const auto* label = qobject_cast<ui::Label*>(widget)) {
+            if (label->autoFillBackground())
+                painter.fillRect(box, label->palette().color(QPalette::Window));
+            painter.setFont(label->font());
+            painter.setPen(label->palette().color(QPalette::WindowText));
+            painter.drawText(box, static_cast<int>(label->alignment()) | Qt::TextWordWrap,
+                             label->caption());
+        }
+        painter.restore();
+    }
+}
+
+void FormStart::PrintTable(QPainter& painter, const QRectF& page) {
+    const QString heading = views::PlaceLine(shown_).trimmed();
+    const int month = views::MonthStartingOn(state_.MonthFirstDay);
+    painter.setFont(PaperFont(12, true));
+    QRectF box =
+        painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
+    double top = box.bottom() + box.height() / 2;
+    if (month >= 0) {
+        const QString name =
+            QString::fromUtf8(model::MonthNames[static_cast<std::size_t>(month)].data());
+        painter.setPen(QColor(0, 0, 192));
+        painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()), name);
+        top += painter.fontMetrics().height() * 1.5;
+    }
+    // The days right-aligned in their column, the values beside them, in the table's colours.
+    painter.setFont(PaperFont(11.25, true));
+    const QFontMetricsF metrics(painter.font());
+    const double dayColumn = metrics.horizontalAdvance(QStringLiteral("31"));
+    const double valueLeft =
+        page.left() + dayColumn + metrics.horizontalAdvance(QStringLiteral("    "));
+    const double pitch = metrics.height() * 1.25;
+    for (int row = 0; row < state_.MonthLength && row < views::TableRows; ++row) {
+        const double baseline = top + row * pitch + metrics.ascent();
+        const QString day = QString::number(row + 1);
+        painter.setPen(QColor(0, 0, 192));
+        painter.drawText(
+            QPointF(page.left() + dayColumn - metrics.horizontalAdvance(day), baseline), day);
+        painter.setPen(QColor(255, 0, 0));
+        painter.drawText(QPointF(valueLeft, baseline),
+                         tableLabels_.values[static_cast<std::size_t>(row)]->caption());
+    }
+}
+
 void FormStart::CopyShownView() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return; // a platform with no clipboard
@@ -327,8 +495,10 @@ void FormStart::CopyShownView() {
             captions << tableLabels_.values[static_cast<std::size_t>(row)]->caption();
         data->setText(
             views::TableText(shown_, views::MonthStartingOn(state_.MonthFirstDay), captions));
+        data->setHtml(views::TableHtml(captions));
     } else {
         data->setText(views::YearText(shown_, state_));
+        data->setHtml(views::YearHtml(state_));
         // The recorded drawings replayed at twice the screen's density: sharp, not a grab.
         const qreal density = 2 * PictureDiagram.devicePixelRatioF();
         QImage picture(PictureDiagram.size() * density, QImage::Format_RGB32);

@@ -7,6 +7,8 @@
 #include "views/table.h"
 
 #include <QMenu>
+#include <QPainter>
+#include <QPrinter>
 #include <array>
 
 namespace app {
@@ -51,8 +53,15 @@ public:
     // The view area's menu, as the menu key or Shift+F10 open it.
     QMenu& viewMenu() const { return *viewMenu_; }
 
+    // Prints the view on show as the last refresh left it: the diagram on one landscape page,
+    // the table on one portrait page. The reminder has nothing to print: false, and nothing is
+    // printed. Runs from the print dialog that Ctrl+P and the view area's menu open.
+    bool PrintShownView(QPrinter& printer);
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Pointing at a month picture tells the day of the dot under the pointer and its value.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The picture on show in the view area: the diagram, the table or the reminder panel.
@@ -61,6 +70,15 @@ private:
     // does not fit, its top-left corner at the area's.
     void CentreWindow();
     void PaintMonthPicture(int month);
+    // Opens the print dialog, with its preview, for the view on show.
+    void OpenPrintDialog();
+    void PrintDiagram(QPainter& painter, const QRectF& page);
+    void PrintTable(QPainter& painter, const QRectF& page);
+    // A panel and the pictures and labels it holds, from their recordings and captions.
+    static void DrawPanel(QPainter& painter, const ui::PictureBox& panel);
+    // The menu key or Shift+F10: a text field or a list's field opens its own menu, anywhere
+    // else the view area's menu opens.
+    void OpenContextMenu();
     views::LocationTexts ReadLocationTexts() const;
 
     ui::Controls controls_;
@@ -90,6 +108,7 @@ private:
     // copies name.
     views::LocationTexts shown_;
     QMenu* viewMenu_;
+    QAction* printAction_ = nullptr;
     std::array<ui::PictureBox*, 12> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};

@@ -7,7 +7,7 @@ what=${1:-test}
 run_packages=(cmake g++ make qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2 xvfb xauth imagemagick)
 test_packages=("${run_packages[@]}" clang libclang-rt-14-dev clang-format-14 dbus at-spi2-core
   python3-pyatspi appstream dpkg-dev file valgrind desktop-file-utils openbox x11-utils xclip xdotool
-  libbenchmark-dev hyperfine jq lintian)
+  libbenchmark-dev hyperfine jq poppler-utils lintian)
 
 case "$what" in
 run) wanted=("${run_packages[@]}") ;;

@@ -124,6 +124,14 @@ void PictureBox::Circle(double x, double y, double radius, QRgb colour) {
     recordingChanged();
 }
 
+QPointF PictureBox::toScale(QPointF pixel) const {
+    const QRect inside = contentsRect();
+    const double sx = (inside.width() - 1) / static_cast<double>(scaleWidth_);
+    const double sy = (inside.height() - 1) / static_cast<double>(scaleHeight_);
+    return {sx > 0 ? (pixel.x() - inside.left()) / sx : 0.0,
+            sy > 0 ? (pixel.y() - inside.top()) / sy : 0.0};
+}
+
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     emit Resize();
@@ -131,6 +139,11 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
+    QPainter painter(this);
+    draw(painter);
+}
+
+void PictureBox::draw(QPainter& painter) const {
     if (operations_.empty() || scaleWidth_ <= 0 || scaleHeight_ <= 0) return;
 
     const QRect inside = contentsRect();
@@ -151,7 +164,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const double ratio = devicePixelRatioF();
     auto snap = [ratio](double v) { return std::round(v * ratio) / ratio; };
 
-    QPainter painter(this);
+    painter.save();
     painter.setClipRect(inside);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
@@ -214,6 +227,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         }
         painter.drawEllipse(QPointF(cx, cy), r, r);
     }
+    painter.restore();
 }
 
 std::size_t PictureBox::SolidDiscEnd(std::size_t first, double sx, int width) const {

@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <vector>
 
+class QPainter;
+
 namespace ui {
 
 struct DrawOp {
@@ -46,6 +48,11 @@ public:
     void Circle(double x, double y, double radius, QRgb colour);
 
     const std::vector<DrawOp>& operations() const { return operations_; }
+    // Replays the recording on `painter`, whose origin is the picture's top-left corner: the
+    // screen, or paper and pictures drawn for the clipboard.
+    void draw(QPainter& painter) const;
+    // A point of the widget in the picture's own scale, as its drawing is mapped.
+    QPointF toScale(QPointF pixel) const;
     QColor backColor() const;
 
 signals:

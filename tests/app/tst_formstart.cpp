@@ -6,8 +6,12 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace app;
@@ -41,6 +45,7 @@ class TestFormStart : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FormStart> form;
+    ui::TextBox* box(const QString& name) { return child<ui::TextBox>(*form, name); }
     ui::TextBox* degrees() { return child<ui::TextBox>(*form, "TextMLo"); }
     ui::TextBox* minutes() { return child<ui::TextBox>(*form, "TextPLo"); }
     ui::TextBox* seconds() { return child<ui::TextBox>(*form, "TextDLo"); }
@@ -473,6 +478,86 @@ private slots:
         }
         QVERIFY(std::isfinite(form->state().ZoneMeridian));
         if (!firstLabel.isEmpty()) QCOMPARE(caption("Labeltime(0)"), firstLabel);
+    }
+
+    // Pointing at the dot of 13 February at the opening place names it with its table caption.
+    // PictureM2 is 50 pixels across for 750 units (15.3 units a pixel); the dots stand 27 units
+    // apart, day 13's at 337.5 units, 22 pixels in.
+    void pointingAtADotNamesItsDay() {
+        QWidget* february = control("PictureM2");
+        QHelpEvent help(QEvent::ToolTip, QPoint(22, 100), february->mapToGlobal(QPoint(22, 100)));
+        QApplication::sendEvent(february, &help);
+        QTRY_COMPARE(QToolTip::text(), QString("13 Φεβρουαρίου: +40 min  +09 sec"));
+        // 21 pixels in is 321.4 units: day 12's dot (310.5) is nearer than day 13's.
+        QHelpEvent between(QEvent::ToolTip, QPoint(21, 100),
+                           february->mapToGlobal(QPoint(21, 100)));
+        QApplication::sendEvent(february, &between);
+        QTRY_VERIFY2(QToolTip::text().startsWith("12 Φεβρουαρίου: +"),
+                     qPrintable(QToolTip::text()));
+    }
+
+    // The view on paper, drawn from what the last refresh left: text and vectors, no picture.
+    void printsTheDiagramAndTheTable() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        auto print = [&](const QString& name) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.filePath(name + ".pdf"));
+            if (!form->PrintShownView(printer)) return QString();
+            return printer.outputFileName();
+        };
+        auto run = [](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        // Width over height of the one page.
+        auto shape = [&](const QString& pdf) {
+            const QString info = run("pdfinfo", {pdf});
+            const QRegularExpressionMatch size =
+                QRegularExpression("Pages:\\s+1\\n[\\s\\S]*Page size:\\s+([\\d.]+) x ([\\d.]+)")
+                    .match(info);
+            return size.hasMatch() ? size.captured(1).toDouble() / size.captured(2).toDouble()
+                                   : 0.0;
+        };
+
+        const QString diagram = print("diagram");
+        QVERIFY(!diagram.isEmpty());
+        QVERIFY(shape(diagram) > 1.0); // landscape
+        const QString text = run("pdftotext", {"-layout", diagram, "-"});
+        QVERIFY2(text.contains("Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00"),
+                 qPrintable(text));
+        for (const char* name : {"Ιανουάρ", "Φεβρ", "Μάρτιος", "Απρίλ", "Μάιος", "Ιούνιος",
+                                 "Ιούλιος", "Αύγουστ", "Σεπτεμβ", "Οκτωβρ", "Νοεμβρ", "Δεκέμβρ"})
+            QVERIFY2(text.contains(QString(name)), name);
+        // The opening place's seven minute labels, from +40min down by fives.
+        for (int minutes = 40; minutes >= 10; minutes -= 5)
+            QVERIFY2(text.contains(QStringLiteral("+%1min").arg(minutes)), qPrintable(text));
+        const QStringList images = run("pdfimages", {"-list", diagram}).trimmed().split('\n');
+        QCOMPARE(images.size(), 2); // the header of the list alone
+
+        child<QPushButton>(*form, "CommandMatrix")->click();
+        const QString table = print("table");
+        QVERIFY(!table.isEmpty());
+        QVERIFY(shape(table) > 0.0 && shape(table) < 1.0); // portrait
+        const QString rows = run("pdftotext", {"-layout", table, "-"});
+        QVERIFY2(rows.contains("Ιανουάριος"), qPrintable(rows));
+        // Every caption, in the order of the days, the first as the worked example reads.
+        QVERIFY2(QRegularExpression("1\\s+\\+29 min\\s+\\+15 sec").match(rows).hasMatch(),
+                 qPrintable(rows));
+        qsizetype at = 0;
+        for (int row = 0; row < 31; ++row) {
+            const QString shown = caption(QStringLiteral("LabelValT(%1)").arg(row)).simplified();
+            const qsizetype found = rows.simplified().indexOf(shown, at);
+            QVERIFY2(found >= at, qPrintable(shown));
+            at = found + 1;
+        }
+
+        box("TextMLo")->setText("200");
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        QVERIFY(print("reminder").isEmpty()); // nothing to print
     }
 };
 

@@ -557,6 +557,26 @@ private slots:
         QVERIFY(!colours("PictureM2").contains(lavender));
     }
 
+    // Return in a longitude field applies what was typed, through the button of the view chosen
+    // last; the menu key in a field opens the field's own menu, not the view area's.
+    void returnAppliesAFieldAndTheMenuKeyStaysInIt() {
+        focus("TextMLo");
+        box("TextMLo")->selectAll();
+        for (Qt::Key digit : {Qt::Key_2, Qt::Key_0, Qt::Key_0}) key(digit);
+        QCOMPARE(box("TextMLo")->text(), QString("200"));
+        QVERIFY(!control("PictureError")->isVisible());
+        key(Qt::Key_Return);
+        QVERIFY(control("PictureError")->isVisible());
+        QCOMPARE(focused(), QString("CommandDiagram"));
+
+        focus("TextPLo");
+        key(Qt::Key_Menu);
+        QTRY_VERIFY(box("TextPLo")->findChild<QMenu*>() &&
+                    box("TextPLo")->findChild<QMenu*>()->isVisible());
+        QVERIFY(!form->viewMenu().isVisible());
+        box("TextPLo")->findChild<QMenu*>()->close();
+    }
+
     // The reminder copies its request, its frame's caption and its rule; a field keeps Ctrl+C for
     // its own selection; the menu offers the one item.
     void copyTakesTheReminderAndLeavesFieldsAlone() {
@@ -573,10 +593,13 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("31"));
         QCOMPARE(focused(), QString("TextPLo"));
 
-        QCOMPARE(form->viewMenu().actions().size(), 1);
+        QCOMPARE(form->viewMenu().actions().size(), 2);
         QCOMPARE(form->viewMenu().actions().first()->text(), QString("Αντιγραφή"));
+        QCOMPARE(form->viewMenu().actions().last()->text(), QString("Εκτύπωση…"));
+        focus("CommandDiagram");
         key(Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(form->viewMenu().isVisible());
+        QVERIFY(!form->viewMenu().actions().last()->isEnabled()); // the reminder prints nothing
         form->viewMenu().actions().first()->trigger();
         form->viewMenu().close();
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Παρακαλώ διορθώστε\n"));

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/picturebox.h"
 #include "ui/registry.h"
+#include "views/copy.h"
 #include "views/diagram.h"
 #include "views/lists.h"
 #include "views/table.h"
@@ -292,30 +293,101 @@ private slots:
         QTest::addColumn<double>("seconds");
         QTest::addColumn<bool>("hours");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("zero") << 0.0 << false << "+00 min  +00 sec";
-        QTest::newRow("minus zero") << -0.0 << false << "+00 min  +00 sec";
-        QTest::newRow("minus zero with hours") << -0.0 << true << "+00 h  +00 min  +00 sec";
-        QTest::newRow("a quarter second behind") << -0.25 << false << "-00 min  -00 sec";
-        QTest::newRow("-30.2") << -30.2 << false << "-00 min  -30 sec";
-        QTest::newRow("cut, not rounded") << 599.99 << false << "+09 min  +59 sec";
-        QTest::newRow("1755.13") << 1755.13 << false << "+29 min  +15 sec";
-        QTest::newRow("-981.82") << -981.82 << false << "-16 min  -21 sec";
-        QTest::newRow("-3599.5 with hours") << -3599.5 << true << "-00 h  -59 min  -59 sec";
-        QTest::newRow("8000.78 with hours") << 8000.78 << true << "+02 h  +13 min  +20 sec";
-        QTest::newRow("-6399.22 with hours") << -6399.22 << true << "-01 h  -46 min  -39 sec";
-        QTest::newRow("no leading zero from 10") << 89018.18 << true << "+24 h  +43 min  +38 sec";
-        QTest::newRow("hours left out") << 3725.0 << false << "+02 min  +05 sec";
+        // What a spreadsheet gets beside the caption: the value it shows, in whole seconds.
+        QTest::addColumn<QString>("whole");
+        QTest::newRow("zero") << 0.0 << false << "+00 min  +00 sec"
+                              << "0";
+        QTest::newRow("minus zero") << -0.0 << false << "+00 min  +00 sec"
+                                    << "0";
+        QTest::newRow("minus zero with hours") << -0.0 << true << "+00 h  +00 min  +00 sec"
+                                               << "0";
+        QTest::newRow("a quarter second behind") << -0.25 << false << "-00 min  -00 sec"
+                                                 << "0";
+        QTest::newRow("-30.2") << -30.2 << false << "-00 min  -30 sec"
+                               << "-30";
+        QTest::newRow("cut, not rounded") << 599.99 << false << "+09 min  +59 sec"
+                                          << "599";
+        QTest::newRow("1755.13") << 1755.13 << false << "+29 min  +15 sec"
+                                 << "1755";
+        QTest::newRow("-981.82") << -981.82 << false << "-16 min  -21 sec"
+                                 << "-981";
+        QTest::newRow("-3599.5 with hours") << -3599.5 << true << "-00 h  -59 min  -59 sec"
+                                            << "-3599";
+        QTest::newRow("8000.78 with hours") << 8000.78 << true << "+02 h  +13 min  +20 sec"
+                                            << "8000";
+        QTest::newRow("-6399.22 with hours") << -6399.22 << true << "-01 h  -46 min  -39 sec"
+                                             << "-6399";
+        QTest::newRow("no leading zero from 10") << 89018.18 << true << "+24 h  +43 min  +38 sec"
+                                                 << "89018";
+        QTest::newRow("hours left out") << 3725.0 << false << "+02 min  +05 sec"
+                                        << "125";
         QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << true
-                                  << "+inf h  +00 min  +00 sec";
+                                  << "+inf h  +00 min  +00 sec"
+                                  << "0";
         QTest::newRow("not a number")
-            << std::numeric_limits<double>::quiet_NaN() << false << "+00 min  +00 sec";
+            << std::numeric_limits<double>::quiet_NaN() << false << "+00 min  +00 sec"
+            << "0";
     }
     void correctionCaptions() {
         QFETCH(double, seconds);
         QFETCH(bool, hours);
         QFETCH(QString, caption);
+        QFETCH(QString, whole);
         const CorrectionCaption text(seconds, hours);
         QCOMPARE(QString::fromLatin1(text.text().data(), qsizetype(text.text().size())), caption);
+        QCOMPARE(CaptionSeconds(caption), whole);
+    }
+
+    // The copies' HTML: one table, a header row, then a row a day whose seconds read the caption
+    // beside them (sign and hours included); the caption cells are marked as text.
+    void htmlTablesCarryCaptionsAndSeconds() {
+        const QStringList twoDays{"+29 min  +15 sec", "-01 h  -46 min  -39 sec"};
+        const QString table = TableHtml(twoDays);
+        QCOMPARE(table.count("<table>"), 1);
+        QVERIFY(table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th></tr>"));
+        QCOMPARE(table.count("<tr>"), 3);
+        const QRegularExpression row("<tr>((?:<td>[^<]*</td>)+)<td "
+                                     "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td><td>(-?\\d+)</td></tr>");
+        QStringList seconds;
+        for (auto match = row.globalMatch(table); match.hasNext();)
+            seconds << match.next().captured(3);
+        QCOMPARE(seconds, QStringList({"1755", "-6399"}));
+        QVERIFY(table.contains("<td>1</td><td sdnum") && table.contains("<td>2</td><td sdnum"));
+
+        // The year at the opening place (23° 31' 43" East, GMT +02:00), and where hours show.
+        for (const double longitude : {23.0 + 31.0 / 60 + 43.0 / 3600, -150.0}) {
+            WindowState state;
+            state.Longitude = longitude;
+            state.ZoneMeridian = 30;
+            const QString year = YearHtml(state);
+            QVERIFY(year.contains("<tr><th>Μήνας</th><th>Ημέρα</th><th>Διόρθωση</th>"
+                                  "<th>Δευτερόλεπτα</th></tr>"));
+            int days = 0;
+            const QRegularExpression part("([+-])(\\d+) (h|min|sec)");
+            for (auto match = row.globalMatch(year); match.hasNext(); ++days) {
+                const QRegularExpressionMatch found = match.next();
+                long long total = 0;
+                int sign = 1;
+                const QString caption = found.captured(2).replace("&#32;", " ");
+                QVERIFY2(caption.contains(" min  "), qPrintable(caption));
+                for (auto p = part.globalMatch(caption); p.hasNext();) {
+                    const QRegularExpressionMatch m = p.next();
+                    sign = m.captured(1) == "-" ? -1 : 1;
+                    total += m.captured(2).toLongLong() * (m.captured(3) == "h"     ? 3600
+                                                           : m.captured(3) == "min" ? 60
+                                                                                    : 1);
+                }
+                QCOMPARE(found.captured(3).toLongLong(), sign * total);
+                QCOMPARE(caption.contains(" h  "), longitude < 0);
+            }
+            QCOMPARE(days, 365);
+        }
+        QVERIFY(
+            YearHtml(WindowState{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30})
+                .contains("<td>Ιανουάριος</td><td>1</td><td sdnum=\"1032;0;@\" "
+                          "style=\"mso-number-format:'\\@';white-space:pre\">+29&#32;min&#32;&#32;+"
+                          "15&#32;"
+                          "sec</td><td>1755</td>"));
     }
 
     void hugeCaptionsAreWholeNumbers() {
