@@ -102,11 +102,18 @@ void Label::resizeEvent(QResizeEvent* event) {
     fitFont();
 }
 
+void Label::place() {
+    Placement::place();
+    fitFont();
+}
+
 void Label::fitFont() {
     // Until it is placed the label has no box to fit; an auto-size label fits itself instead.
     if (autoSize_ || text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
     const QRect box = contentsRect();
-    if (box.isEmpty()) return;
+    if (box.isEmpty() || (text() == fittedCaption_ && box.size() == fittedSize_)) return;
+    fittedCaption_ = text();
+    fittedSize_ = box.size();
     const int flags = static_cast<int>(alignment()) | Qt::TextWordWrap;
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     const QStringList words = text().split(spaces, Qt::SkipEmptyParts);

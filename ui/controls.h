@@ -52,6 +52,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Placed, shown or not: a hidden label fits its caption before anyone sees it.
+    void place() override;
 
 private:
     void fit();
@@ -60,6 +62,9 @@ private:
     void fitFont();
     bool autoSize_ = false;
     CaptionFit captionFit_;
+    // The caption and size the font was last fitted to.
+    QString fittedCaption_;
+    QSize fittedSize_;
 };
 
 // A bordered group with its caption set into the top line.

@@ -85,13 +85,41 @@ private slots:
         QCOMPARE(inWindow(name), pixels);
     }
 
+    // At the opening place; where the minute labels have two lines of signed parts ("-1h" over
+    // "-20min"); and at the far end of the zones, the widest values of the table.
+    void everyCaptionFitsItsBox_data() {
+        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QString>("zone");
+        QTest::newRow("opening place") << "23"
+                                       << "GMT +02:00";
+        QTest::newRow("two-line labels") << "23"
+                                         << "GMT";
+        QTest::newRow("180 East at -12:00") << "180"
+                                            << "GMT -12:00";
+    }
     void everyCaptionFitsItsBox() {
+        QFETCH(QString, degrees);
+        QFETCH(QString, zone);
+        const bool whole = degrees == "180";
+        child<QLineEdit>(*form, "TextMLo")->setText(degrees);
+        child<QLineEdit>(*form, "TextPLo")->setText(whole ? "0" : "31");
+        child<QLineEdit>(*form, "TextDLo")->setText(whole ? "0" : "43");
+        auto* zones = child<QComboBox>(*form, "ComboZW");
+        zones->setCurrentIndex(zones->findText(zone));
+        QCOMPARE(zones->currentText(), zone);
         child<QPushButton>(*form, "CommandMatrix")->click(); // the table's values, filled in
+        if (zone == "GMT") {
+            QStringList labels;
+            for (int i = 0; i < 7; ++i)
+                labels << child<QLabel>(*form, QStringLiteral("Labeltime(%1)").arg(i))->text();
+            QVERIFY2(labels.contains("-1h -20min"), qPrintable(labels.join(", ")));
+        }
         for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists())) {
             const QString name = ui::ControlName(design.name, design.index);
             QWidget* widget = control(name);
             const QFont font = widget->font();
-            const QString what = QString("%1 at scale %2").arg(name).arg(scale);
+            const QString what =
+                QString("%1 at scale %2 in %3").arg(name).arg(scale).arg(QFontInfo(font).family());
             if (auto* label = qobject_cast<ui::Label*>(widget)) {
                 if (label->caption().isEmpty()) continue;
                 if (label->autoSize()) {
