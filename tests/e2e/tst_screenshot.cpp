@@ -10,7 +10,12 @@
 
 namespace {
 
-constexpr int ScreenWidth = 1024, ScreenHeight = 768;
+// The screen: 1024 by 768, or what EXISOSI_SCREEN asks ("640x480").
+const QSize Screen = [] {
+    const QStringList size = qEnvironmentVariable("EXISOSI_SCREEN", "1024x768").split('x');
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize(1024, 768);
+}();
+const int ScreenWidth = Screen.width(), ScreenHeight = Screen.height();
 constexpr int ClientWidth = 750, ClientHeight = 568;
 const QString Title = QStringLiteral("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ");
 const QColor LightYellow(255, 255, 192);
@@ -95,10 +100,17 @@ class TestScreenshot : public QObject {
         return {numbers[0].toInt(), numbers[2].toInt(), numbers[1].toInt(), numbers[3].toInt()};
     }
     QRect outer() { return client().marginsAdded(frame()); }
+    // Centred where the frame fits the screen; where it does not, at the screen's left or top
+    // edge, so that the title bar and the close button stay within reach.
     static bool centred(QRect outer) {
-        return qAbs(outer.left() - (ScreenWidth - outer.width()) / 2.0) <= 1 &&
-               qAbs(outer.top() - (ScreenHeight - outer.height()) / 2.0) <= 1;
+        auto place = [](int screen, int size) {
+            return size <= screen ? (screen - size) / 2.0 : 0.0;
+        };
+        return qAbs(outer.left() - place(ScreenWidth, outer.width())) <= 1 &&
+               qAbs(outer.top() - place(ScreenHeight, outer.height())) <= 1;
     }
+    // A screen smaller than the window: only its place is checked.
+    const bool small = ScreenWidth < ClientWidth || ScreenHeight < ClientHeight;
     // A click at a window point, once the pointer has got there.
     void click(QPoint point) {
         const QPoint on = WindowAt + point;
@@ -162,6 +174,7 @@ private slots:
                                                  .arg(frame().bottom())),
                                   10000);
         WindowAt = client().topLeft();
+        if (small) return;
 
         // Wait until the screen shows the window painted where it stands: the light-yellow
         // location frame, and the last of the month pictures in its light green.
@@ -172,7 +185,13 @@ private slots:
         shot.save(managed ? SCREENSHOT_PATH_MANAGED : SCREENSHOT_PATH);
     }
 
+    void init() {
+        if (small && QByteArray(QTest::currentTestFunction()) != "theWindowIsCentredByItsFrame")
+            QSKIP("the window is larger than this screen: only its place is checked");
+    }
+
     // Centred by its outer frame, title bar included; with no window manager there is no frame.
+    // On a screen too small for it, the frame's top-left corner is on the screen.
     void theWindowIsCentredByItsFrame() {
         const QMargins margins = frame();
         QCOMPARE(margins.isNull(), !managed);
@@ -182,6 +201,7 @@ private slots:
                                                   .arg(outer().y())
                                                   .arg(outer().width())
                                                   .arg(outer().height())));
+        QVERIFY(outer().left() >= 0 && outer().top() >= 0);
     }
 
     // What a person sees: the window's black margin begins where centring puts the client area,
@@ -338,6 +358,17 @@ private slots:
         const QImage picture =
             QImage::fromData(xOutput("xclip", clipboard + QStringList{"-t", "image/png"}), "PNG");
         QCOMPARE(picture.size(), QSize(1460, 800)); // the view area at twice its pixels
+    }
+
+    // Ctrl+P opens the print dialog, a window of its own; Escape closes it and the program goes on.
+    void printOpensTheDialog() {
+        x("xdotool", {"windowactivate", "--sync", windowId});
+        x("xdotool", {"key", "ctrl+p"});
+        const QStringList dialog{"search", "--onlyvisible", "--name", "^Εκτύπωση$"};
+        QTRY_VERIFY_WITH_TIMEOUT(!x("xdotool", dialog).trimmed().isEmpty(), 20000);
+        x("xdotool", {"key", "Escape"});
+        QTRY_VERIFY_WITH_TIMEOUT(x("xdotool", dialog).trimmed().isEmpty(), 20000);
+        QCOMPARE(program.state(), QProcess::Running);
     }
 
     // Still running, and where it was placed: the refreshes of the clicks above, which have
