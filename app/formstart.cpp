@@ -196,9 +196,14 @@ void FormStart::Form_Resize() {
         Mark(TextDLo, display.marks[2]);
         PictureDiagram.hide();
         PictureMatrix.hide();
+        // The panel's layout hides every frame, then the failure's shows: no moment between the
+        // two can be seen, so the frame that is to show is left as it is.
+        failureFrame_ = display.frame == input::ReminderFrame::None
+                            ? nullptr
+                            : reminderFrames_[FrameIndex(display.frame)];
         PictureError_Resize();
-        if (display.frame != input::ReminderFrame::None)
-            reminderFrames_[FrameIndex(display.frame)]->show();
+        if (failureFrame_) failureFrame_->show();
+        failureFrame_ = nullptr;
     } else {
         TextMLo.setForeColor(Green);
         TextPLo.setForeColor(Green);
@@ -293,7 +298,8 @@ void FormStart::PictureError_Resize() {
              &LabelCor, &FrameErrorM, &FrameErrorP, &FrameErrorD, &FrameErrorLo})
         child->setLeft((PictureError.Width() - child->Width()) / 2.0f);
     PictureError.show();
-    for (ui::Frame* frame : reminderFrames_) frame->hide();
+    for (ui::Frame* frame : reminderFrames_)
+        if (frame != failureFrame_) frame->hide();
 }
 
 void FormStart::PictureDiagram_Paint() {

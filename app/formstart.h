@@ -102,6 +102,8 @@ private:
     ui::Frame& FrameErrorLo;
     // The reminder's frames in check order: degrees, minutes, seconds, the whole longitude.
     std::array<ui::Frame*, 4> reminderFrames_;
+    // The frame the refresh in hand is about to show, or none.
+    ui::Frame* failureFrame_ = nullptr;
     // The rule each of those frames states.
     std::array<ui::Label*, 4> reminderRules_;
     // The location as the last refresh read it (after tidying), in its last paint: what the

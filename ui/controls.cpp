@@ -69,6 +69,11 @@ void SetPlatformFont(QWidget* widget) {
     widget->setFont(font);
 }
 
+QFont CaptionFit::designFont(const QFont& current) {
+    if (!design_) design_ = current;
+    return *design_;
+}
+
 QFont CaptionFit::font(const QFont& current, const std::function<bool(const QFontMetrics&)>& fits) {
     if (!design_) design_ = current;
     QFont font = *design_;
@@ -102,18 +107,25 @@ void Label::resizeEvent(QResizeEvent* event) {
     fitFont();
 }
 
-void Label::place() {
-    Placement::place();
+void Label::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
     fitFont();
 }
 
 void Label::fitFont() {
-    // Until it is placed the label has no box to fit; an auto-size label fits itself instead.
-    if (autoSize_ || text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
+    // An auto-size label fits itself instead; one nobody sees fits as it shows.
+    if (autoSize_ || text().isEmpty() || !isVisible()) return;
     const QRect box = contentsRect();
     if (box.isEmpty() || (text() == fittedCaption_ && box.size() == fittedSize_)) return;
     fittedCaption_ = text();
     fittedSize_ = box.size();
+    const QFontMetrics design(captionFit_.designFont(font()));
+    // Most captions stand on one line well within their box: no need to lay them out wrapped.
+    if (!text().contains(u'\n') && design.horizontalAdvance(text()) <= box.width() &&
+        design.height() <= box.height()) {
+        captionFit_.apply(*this, [](const QFontMetrics&) { return true; });
+        return;
+    }
     const int flags = static_cast<int>(alignment()) | Qt::TextWordWrap;
     static const QRegularExpression spaces(QStringLiteral("\\s+"));
     const QStringList words = text().split(spaces, Qt::SkipEmptyParts);

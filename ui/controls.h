@@ -34,6 +34,8 @@ class CaptionFit {
 public:
     // The font to draw with, given whether a caption fits with a font's metrics.
     QFont font(const QFont& current, const std::function<bool(const QFontMetrics&)>& fits);
+    // The font the control was designed with (`current`, the first time it is asked).
+    QFont designFont(const QFont& current);
     // Sets the widget's font to the one that fits, if that is another.
     void apply(QWidget& widget, const std::function<bool(const QFontMetrics&)>& fits);
 
@@ -51,9 +53,9 @@ public:
     bool autoSize() const { return autoSize_; }
 
 protected:
+    // A label fits its caption once it can be seen: a hidden one, as it shows.
     void resizeEvent(QResizeEvent* event) override;
-    // Placed, shown or not: a hidden label fits its caption before anyone sees it.
-    void place() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fit();

@@ -85,38 +85,54 @@ private slots:
         QCOMPARE(inWindow(name), pixels);
     }
 
-    // At the opening place; where the minute labels have two lines of signed parts ("-1h" over
-    // "-20min"); and at the far end of the zones, the widest values of the table.
+    // Every caption a user can see: at the opening place; where the minute labels have two lines
+    // of signed parts ("-1h" over "-20min"); at the far end of the zones, the widest values of the
+    // table; and each frame of the reminder.
     void everyCaptionFitsItsBox_data() {
-        QTest::addColumn<QString>("degrees");
+        QTest::addColumn<QStringList>("location"); // degrees, minutes, seconds
         QTest::addColumn<QString>("zone");
-        QTest::newRow("opening place") << "23"
-                                       << "GMT +02:00";
-        QTest::newRow("two-line labels") << "23"
-                                         << "GMT";
-        QTest::newRow("180 East at -12:00") << "180"
-                                            << "GMT -12:00";
+        QTest::addColumn<QString>("button");
+        const QStringList opening{"23", "31", "43"}, farEast{"180", "0", "0"};
+        QTest::newRow("opening place, table") << opening << "GMT +02:00"
+                                              << "CommandMatrix";
+        QTest::newRow("two-line labels") << opening << "GMT"
+                                         << "CommandDiagram";
+        QTest::newRow("180 East at -12:00, table") << farEast << "GMT -12:00"
+                                                   << "CommandMatrix";
+        QTest::newRow("180 East at -12:00, diagram") << farEast << "GMT -12:00"
+                                                     << "CommandDiagram";
+        QTest::newRow("degrees reminder") << QStringList{"200", "0", "0"} << "GMT"
+                                          << "CommandDiagram";
+        QTest::newRow("minutes reminder") << QStringList{"10", "61", "0"} << "GMT"
+                                          << "CommandDiagram";
+        QTest::newRow("seconds reminder") << QStringList{"10", "0", "61"} << "GMT"
+                                          << "CommandDiagram";
+        QTest::newRow("longitude reminder") << QStringList{"180", "0", "1"} << "GMT"
+                                            << "CommandDiagram";
     }
     void everyCaptionFitsItsBox() {
-        QFETCH(QString, degrees);
+        QFETCH(QStringList, location);
         QFETCH(QString, zone);
-        const bool whole = degrees == "180";
-        child<QLineEdit>(*form, "TextMLo")->setText(degrees);
-        child<QLineEdit>(*form, "TextPLo")->setText(whole ? "0" : "31");
-        child<QLineEdit>(*form, "TextDLo")->setText(whole ? "0" : "43");
+        QFETCH(QString, button);
+        child<QLineEdit>(*form, "TextMLo")->setText(location[0]);
+        child<QLineEdit>(*form, "TextPLo")->setText(location[1]);
+        child<QLineEdit>(*form, "TextDLo")->setText(location[2]);
         auto* zones = child<QComboBox>(*form, "ComboZW");
         zones->setCurrentIndex(zones->findText(zone));
         QCOMPARE(zones->currentText(), zone);
-        child<QPushButton>(*form, "CommandMatrix")->click(); // the table's values, filled in
-        if (zone == "GMT") {
+        child<QPushButton>(*form, button)->click();
+        if (zone == "GMT" && location[0] == "23") {
             QStringList labels;
             for (int i = 0; i < 7; ++i)
                 labels << child<QLabel>(*form, QStringLiteral("Labeltime(%1)").arg(i))->text();
             QVERIFY2(labels.contains("-1h -20min"), qPrintable(labels.join(", ")));
         }
+        int seen = 0;
         for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists())) {
             const QString name = ui::ControlName(design.name, design.index);
             QWidget* widget = control(name);
+            if (!widget->isVisibleTo(form.get())) continue;
+            ++seen;
             const QFont font = widget->font();
             const QString what =
                 QString("%1 at scale %2 in %3").arg(name).arg(scale).arg(QFontInfo(font).family());
@@ -148,6 +164,7 @@ private slots:
                 QVERIFY2(advance(font, frame->title()) <= frame->width() - 16, qPrintable(what));
             }
         }
+        QVERIFY2(seen > 15, qPrintable(QString::number(seen))); // the location frame's alone
     }
 
     void theLongestNumbersFitTheFields_data() {
