@@ -32,9 +32,6 @@ constexpr int MeasureBox = 2000;
 constexpr int CaptionIndent = 6;
 constexpr int CaptionPadding = 4;
 
-// Captions are never drawn smaller than this, however narrow the face leaves their box.
-constexpr int SmallestFittedPixels = 6;
-
 // The room a line edit leaves on either side of its text.
 constexpr int FieldTextMargin = 2;
 
@@ -67,27 +64,6 @@ void SetPlatformFont(QWidget* widget) {
     QFont font = QApplication::font(widget);
     font.setResolveMask(QFont::AllPropertiesResolved);
     widget->setFont(font);
-}
-
-QFont CaptionFit::designFont(const QFont& current) {
-    if (!design_) design_ = current;
-    return *design_;
-}
-
-QFont CaptionFit::font(const QFont& current, const std::function<bool(const QFontMetrics&)>& fits) {
-    if (!design_) design_ = current;
-    QFont font = *design_;
-    if (font.pixelSize() <= 0 || fits(QFontMetrics(font))) return font;
-    for (int pixels = font.pixelSize() - 1; pixels >= SmallestFittedPixels; --pixels) {
-        font.setPixelSize(pixels);
-        if (fits(QFontMetrics(font))) break;
-    }
-    return font;
-}
-
-void CaptionFit::apply(QWidget& widget, const std::function<bool(const QFontMetrics&)>& fits) {
-    const QFont fitted = font(widget.font(), fits);
-    if (fitted != widget.font()) widget.setFont(fitted);
 }
 
 Label::Label(QWidget* parent) : QLabel(parent), Placement(this) {

@@ -4,6 +4,7 @@
 // no change, a combo's click is the user's pick of an item, an auto-size label refits to every
 // new caption keeping its Left and Top, other labels wrap within their size and clip.
 
+#include "ui/captionfit.h"
 #include "ui/placement.h"
 
 #include <QColor>
@@ -26,22 +27,6 @@ namespace ui {
 void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground);
 // The platform's font for the widget's kind, whatever font its container has.
 void SetPlatformFont(QWidget* widget);
-
-// A caption never loses a character: where the installed face at the designed size is wider than
-// the control's box, the caption is drawn at the largest pixel size that fits. The designed font
-// is the one the control had when it first fitted; where it fits, it is kept as it is.
-class CaptionFit {
-public:
-    // The font to draw with, given whether a caption fits with a font's metrics.
-    QFont font(const QFont& current, const std::function<bool(const QFontMetrics&)>& fits);
-    // The font the control was designed with (`current`, the first time it is asked).
-    QFont designFont(const QFont& current);
-    // Sets the widget's font to the one that fits, if that is another.
-    void apply(QWidget& widget, const std::function<bool(const QFontMetrics&)>& fits);
-
-private:
-    std::optional<QFont> design_;
-};
 
 class Label : public QLabel, public Placement {
     Q_OBJECT

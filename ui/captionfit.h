@@ -1,0 +1,45 @@
+#pragma once
+// A caption never loses a character: where the installed face at the designed size is wider than
+// the control's box, the caption is drawn at the largest pixel size that fits. The designed font
+// is the one the control had when it first fitted; where it fits, it is kept as it is.
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QWidget>
+#include <optional>
+
+namespace ui {
+
+class CaptionFit {
+public:
+    // Captions are never drawn smaller than this, however narrow the face leaves their box.
+    static constexpr int SmallestPixels = 6;
+
+    // The font the control was designed with (`current`, the first time it is asked).
+    QFont designFont(const QFont& current) {
+        if (!design_) design_ = current;
+        return *design_;
+    }
+
+    // The font to draw with, given whether a caption fits with a font's metrics.
+    template <class Fits> QFont font(const QFont& current, const Fits& fits) {
+        QFont font = designFont(current);
+        if (font.pixelSize() <= 0 || fits(QFontMetrics(font))) return font;
+        for (int pixels = font.pixelSize() - 1; pixels >= SmallestPixels; --pixels) {
+            font.setPixelSize(pixels);
+            if (fits(QFontMetrics(font))) break;
+        }
+        return font;
+    }
+
+    // Sets the widget's font to the one that fits, if that is another.
+    template <class Fits> void apply(QWidget& widget, const Fits& fits) {
+        const QFont fitted = font(widget.font(), fits);
+        if (fitted != widget.font()) widget.setFont(fitted);
+    }
+
+private:
+    std::optional<QFont> design_;
+};
+
+} // namespace ui
