@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QSize>
+#include <QString>
 #include <QWidget>
 #include <optional>
 
@@ -14,6 +16,15 @@ class CaptionFit {
 public:
     // Captions are never drawn smaller than this, however narrow the face leaves their box.
     static constexpr int SmallestPixels = 6;
+
+    // Whether the caption or the room for it changed since this was last asked, so that a
+    // control fits again only then; they are remembered for the next time.
+    bool changed(QSize room, const QString& caption) {
+        if (room == room_ && caption == caption_) return false;
+        room_ = room;
+        caption_ = caption;
+        return true;
+    }
 
     // The font the control was designed with (`current`, the first time it is asked).
     QFont designFont(const QFont& current) {
@@ -40,6 +51,8 @@ public:
 
 private:
     std::optional<QFont> design_;
+    QSize room_;
+    QString caption_;
 };
 
 } // namespace ui

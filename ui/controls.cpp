@@ -92,9 +92,7 @@ void Label::fitFont() {
     // An auto-size label fits itself instead; one nobody sees fits as it shows.
     if (autoSize_ || text().isEmpty() || !isVisible()) return;
     const QRect box = contentsRect();
-    if (box.isEmpty() || (text() == fittedCaption_ && box.size() == fittedSize_)) return;
-    fittedCaption_ = text();
-    fittedSize_ = box.size();
+    if (box.isEmpty() || !captionFit_.changed(box.size(), text())) return;
     const QFontMetrics design(captionFit_.designFont(font()));
     // Most captions stand on one line well within their box: no need to lay them out wrapped.
     if (!text().contains(u'\n') && design.horizontalAdvance(text()) <= box.width() &&
@@ -145,13 +143,15 @@ void Frame::resizeEvent(QResizeEvent* event) {
     fitFont();
 }
 
+void Frame::showEvent(QShowEvent* event) {
+    QGroupBox::showEvent(event);
+    fitFont();
+}
+
 void Frame::fitFont() {
-    if (!testAttribute(Qt::WA_Resized)) {
-        captionFont_ = font();
-        return;
-    }
     // The caption stands between the indent and the same room at the right.
     const int room = width() - 2 * CaptionIndent - CaptionPadding;
+    if (!isVisible() || !captionFit_.changed(QSize(room, 0), title())) return;
     captionFont_ = captionFit_.font(font(), [&](const QFontMetrics& metrics) {
         return room <= 0 || metrics.horizontalAdvance(title()) <= room;
     });
@@ -168,13 +168,14 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     painter.drawRect(box.translated(1, 1));
     if (title().isEmpty()) return;
-    const QFontMetrics captionMetrics(captionFont_);
+    const QFont captionFont = captionFont_.value_or(font());
+    const QFontMetrics captionMetrics(captionFont);
     // A smaller caption stands in the middle of the band the designed one takes.
     const int captionTop = (metrics.height() - captionMetrics.height()) / 2;
     const QRect caption(CaptionIndent, captionTop,
                         captionMetrics.horizontalAdvance(title()) + CaptionPadding,
                         captionMetrics.height());
-    painter.setFont(captionFont_);
+    painter.setFont(captionFont);
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
@@ -225,8 +226,13 @@ void ComboBox::resizeEvent(QResizeEvent* event) {
     fitFont();
 }
 
+void ComboBox::showEvent(QShowEvent* event) {
+    QComboBox::showEvent(event);
+    fitFont();
+}
+
 void ComboBox::fitFont() {
-    if (count() == 0 || !testAttribute(Qt::WA_Resized)) return;
+    if (count() == 0 || !isVisible()) return;
     QStyleOptionComboBox option;
     initStyleOption(&option);
     const int room =
@@ -234,7 +240,8 @@ void ComboBox::fitFont() {
             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
             .width() -
         2 * FieldTextMargin;
-    if (room <= 0) return;
+    // The list is fixed once it is set: its length stands for its items.
+    if (room <= 0 || !captionFit_.changed(QSize(room, 0), QString::number(count()))) return;
     captionFit_.apply(*this, [&](const QFontMetrics& metrics) {
         for (int i = 0; i < count(); ++i)
             if (metrics.horizontalAdvance(itemText(i)) > room) return false;
@@ -276,12 +283,17 @@ void CommandButton::resizeEvent(QResizeEvent* event) {
     fitFont();
 }
 
+void CommandButton::showEvent(QShowEvent* event) {
+    QPushButton::showEvent(event);
+    fitFont();
+}
+
 void CommandButton::fitFont() {
-    if (text().isEmpty() || !testAttribute(Qt::WA_Resized)) return;
+    if (text().isEmpty() || !isVisible()) return;
     QStyleOptionButton option;
     initStyleOption(&option);
     const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
-    if (room <= 0) return;
+    if (room <= 0 || !captionFit_.changed(QSize(room, 0), text())) return;
     captionFit_.apply(*this, [&](const QFontMetrics& metrics) {
         return metrics.horizontalAdvance(text()) <= room;
     });

@@ -49,9 +49,6 @@ private:
     void fitFont();
     bool autoSize_ = false;
     CaptionFit captionFit_;
-    // The caption and size the font was last fitted to.
-    QString fittedCaption_;
-    QSize fittedSize_;
 };
 
 // A bordered group with its caption set into the top line.
@@ -63,12 +60,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Controls fit their captions once they can be seen: as they show, and on a new size.
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fitFont();
-    // The caption's font; the frame's own font stays, for the controls it holds.
-    QFont captionFont_;
+    // The caption's font, once fitted; the frame's own font stays, for the controls it holds.
+    std::optional<QFont> captionFont_;
     CaptionFit captionFit_;
 };
 
@@ -95,6 +94,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fitFont();
@@ -134,6 +134,7 @@ protected:
     // Enter presses the focused button, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fitFont();
