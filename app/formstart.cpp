@@ -401,19 +401,25 @@ QFont PaperFont(double points, bool bold) {
     font.setPointSizeF(points);
     return font;
 }
+// Writes the heading at the top of the page; returns where what follows it starts.
+double PrintHeading(QPainter& painter, const QRectF& page, const QString& heading) {
+    constexpr int Flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    painter.setFont(PaperFont(12, true));
+    const QRectF box = painter.boundingRect(page, Flags, heading);
+    painter.drawText(box, Flags, heading);
+    return box.bottom() + box.height() / 2;
+}
+
+QColor TextColour(const QWidget& widget) {
+    return widget.palette().color(QPalette::WindowText);
+}
 } // namespace
 
 void FormStart::PrintDiagram(QPainter& painter, const QRectF& page) {
-    const QString heading = views::PlaceLine(shown_).trimmed();
-    painter.setFont(PaperFont(12, true));
-    const QRectF headingBox =
-        painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
-    painter.drawText(headingBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
+    const double top = PrintHeading(painter, page, views::PlaceLine(shown_).trimmed());
     // The whole panel below, drawn from its recordings and captions: vectors and text, scaled
     // to the page's width with its proportions kept.
-    const double gap = headingBox.height() / 2;
-    const QRectF room(page.left(), headingBox.bottom() + gap, page.width(),
-                      page.bottom() - headingBox.bottom() - gap);
+    const QRectF room(page.left(), top, page.width(), page.bottom() - top);
     const double scale =
         std::min(room.width() / PictureDiagram.width(), room.height() / PictureDiagram.height());
     painter.save();
@@ -441,7 +447,7 @@ void FormStart::DrawPanel(QPainter& painter, const ui::PictureBox& panel) {
             if (label->autoFillBackground())
                 painter.fillRect(box, label->palette().color(QPalette::Window));
             painter.setFont(label->font());
-            painter.setPen(label->palette().color(QPalette::WindowText));
+            painter.setPen(TextColour(*label));
             painter.drawText(box, static_cast<int>(label->alignment()) | Qt::TextWordWrap,
                              label->caption());
         }
@@ -450,21 +456,17 @@ void FormStart::DrawPanel(QPainter& painter, const ui::PictureBox& panel) {
 }
 
 void FormStart::PrintTable(QPainter& painter, const QRectF& page) {
-    const QString heading = views::PlaceLine(shown_).trimmed();
-    const int month = views::MonthStartingOn(state_.MonthFirstDay);
-    painter.setFont(PaperFont(12, true));
-    QRectF box =
-        painter.boundingRect(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, heading);
-    double top = box.bottom() + box.height() / 2;
-    if (month >= 0) {
-        const QString name =
-            QString::fromUtf8(model::MonthNames[static_cast<std::size_t>(month)].data());
-        painter.setPen(QColor(0, 0, 192));
+    double top = PrintHeading(painter, page, views::PlaceLine(shown_).trimmed());
+    // The month, the days and the values in the colours the window gives them.
+    const QColor dayColour = TextColour(*tableLabels_.days[0]);
+    const QColor valueColour = TextColour(*tableLabels_.values[0]);
+    if (const int month = views::MonthStartingOn(state_.MonthFirstDay); month >= 0) {
+        const QString name = views::MonthName(month);
+        painter.setPen(dayColour);
         painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()), name);
         top += painter.fontMetrics().height() * 1.5;
     }
-    // The days right-aligned in their column, the values beside them, in the table's colours.
+    // The days right-aligned in their column, the values beside them.
     painter.setFont(PaperFont(11.25, true));
     const QFontMetricsF metrics(painter.font());
     const double dayColumn = metrics.horizontalAdvance(QStringLiteral("31"));
@@ -474,10 +476,10 @@ void FormStart::PrintTable(QPainter& painter, const QRectF& page) {
     for (int row = 0; row < state_.MonthLength && row < views::TableRows; ++row) {
         const double baseline = top + row * pitch + metrics.ascent();
         const QString day = QString::number(row + 1);
-        painter.setPen(QColor(0, 0, 192));
+        painter.setPen(dayColour);
         painter.drawText(
             QPointF(page.left() + dayColumn - metrics.horizontalAdvance(day), baseline), day);
-        painter.setPen(QColor(255, 0, 0));
+        painter.setPen(valueColour);
         painter.drawText(QPointF(valueLeft, baseline),
                          tableLabels_.values[static_cast<std::size_t>(row)]->caption());
     }

@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QResizeEvent>
+#include <QShowEvent>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -53,6 +55,25 @@ private:
     std::optional<QFont> design_;
     QSize room_;
     QString caption_;
+};
+
+// A control that fits its caption once it can be seen: as it shows, and on every new size. The
+// control says how in fitFont(), which also runs when its caption changes.
+template <class Widget> class FitsCaption : public Widget {
+public:
+    using Widget::Widget;
+
+protected:
+    virtual void fitFont() = 0;
+    void resizeEvent(QResizeEvent* event) override {
+        Widget::resizeEvent(event);
+        fitFont();
+    }
+    void showEvent(QShowEvent* event) override {
+        Widget::showEvent(event);
+        fitFont();
+    }
+    CaptionFit captionFit_;
 };
 
 } // namespace ui

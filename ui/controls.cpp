@@ -66,7 +66,7 @@ void SetPlatformFont(QWidget* widget) {
     widget->setFont(font);
 }
 
-Label::Label(QWidget* parent) : QLabel(parent), Placement(this) {
+Label::Label(QWidget* parent) : FitsCaption<QLabel>(parent), Placement(this) {
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -75,16 +75,6 @@ void Label::setCaption(const QString& caption) {
     if (caption == text()) return;
     setText(caption);
     fit();
-    fitFont();
-}
-
-void Label::resizeEvent(QResizeEvent* event) {
-    QLabel::resizeEvent(event);
-    fitFont();
-}
-
-void Label::showEvent(QShowEvent* event) {
-    QLabel::showEvent(event);
     fitFont();
 }
 
@@ -129,22 +119,12 @@ void Label::fit() {
     place();
 }
 
-Frame::Frame(QWidget* parent) : QGroupBox(parent), Placement(this) {
+Frame::Frame(QWidget* parent) : FitsCaption<QGroupBox>(parent), Placement(this) {
     setFocusPolicy(Qt::NoFocus);
 }
 
 void Frame::setCaption(const QString& caption) {
     setTitle(caption);
-    fitFont();
-}
-
-void Frame::resizeEvent(QResizeEvent* event) {
-    QGroupBox::resizeEvent(event);
-    fitFont();
-}
-
-void Frame::showEvent(QShowEvent* event) {
-    QGroupBox::showEvent(event);
     fitFont();
 }
 
@@ -202,7 +182,7 @@ QColor TextBox::foreColor() const {
     return palette().color(QPalette::Text);
 }
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
+ComboBox::ComboBox(QWidget* parent) : FitsCaption<QComboBox>(parent), Placement(this) {
     setEditable(true);
     // The lists are fixed: typed text never becomes an item and is never completed.
     setInsertPolicy(QComboBox::NoInsert);
@@ -218,16 +198,6 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Placement(this) {
 
 void ComboBox::setItems(const std::vector<QString>& items) {
     for (const QString& item : items) addItem(item, 0);
-    fitFont();
-}
-
-void ComboBox::resizeEvent(QResizeEvent* event) {
-    QComboBox::resizeEvent(event);
-    fitFont();
-}
-
-void ComboBox::showEvent(QShowEvent* event) {
-    QComboBox::showEvent(event);
     fitFont();
 }
 
@@ -268,23 +238,13 @@ void OptionButton::paintEvent(QPaintEvent* event) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placement(this) {
+CommandButton::CommandButton(QWidget* parent) : FitsCaption<QPushButton>(parent), Placement(this) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
 void CommandButton::setCaption(const QString& caption) {
     setText(caption);
-    fitFont();
-}
-
-void CommandButton::resizeEvent(QResizeEvent* event) {
-    QPushButton::resizeEvent(event);
-    fitFont();
-}
-
-void CommandButton::showEvent(QShowEvent* event) {
-    QPushButton::showEvent(event);
     fitFont();
 }
 

@@ -28,7 +28,7 @@ void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground);
 // The platform's font for the widget's kind, whatever font its container has.
 void SetPlatformFont(QWidget* widget);
 
-class Label : public QLabel, public Placement {
+class Label : public FitsCaption<QLabel>, public Placement {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent);
@@ -37,22 +37,16 @@ public:
     void setAutoSize(bool autoSize);
     bool autoSize() const { return autoSize_; }
 
-protected:
-    // A label fits its caption once it can be seen: a hidden one, as it shows.
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     void fit();
     // A label of a fixed size wraps its caption at spaces: every word must fit its width, and
     // the lines its height.
-    void fitFont();
+    void fitFont() override;
     bool autoSize_ = false;
-    CaptionFit captionFit_;
 };
 
 // A bordered group with its caption set into the top line.
-class Frame : public QGroupBox, public Placement {
+class Frame : public FitsCaption<QGroupBox>, public Placement {
     Q_OBJECT
 public:
     explicit Frame(QWidget* parent);
@@ -60,15 +54,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Controls fit their captions once they can be seen: as they show, and on a new size.
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void fitFont();
+    void fitFont() override;
     // The caption's font, once fitted; the frame's own font stays, for the controls it holds.
     std::optional<QFont> captionFont_;
-    CaptionFit captionFit_;
 };
 
 class TextBox : public QLineEdit, public Placement {
@@ -85,20 +75,15 @@ signals:
     void Change();
 };
 
-class ComboBox : public QComboBox, public Placement {
+class ComboBox : public FitsCaption<QComboBox>, public Placement {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget* parent);
     // Sets the fixed list, and the font at which its longest item fits the field.
     void setItems(const std::vector<QString>& items);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void fitFont();
-    CaptionFit captionFit_;
+    void fitFont() override;
 
 signals:
     // The user picked an item from the list (mouse, keyboard or wheel).
@@ -121,7 +106,7 @@ private:
     QColor back_;
 };
 
-class CommandButton : public QPushButton, public Placement {
+class CommandButton : public FitsCaption<QPushButton>, public Placement {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent);
@@ -133,12 +118,9 @@ signals:
 protected:
     // Enter presses the focused button, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void fitFont();
-    CaptionFit captionFit_;
+    void fitFont() override;
 };
 
 // The window. Its Left and Top are screen twips of its outer frame; its Width and Height the

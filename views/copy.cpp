@@ -16,7 +16,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 void AppendMonth(QString& out, int month) {
-    out += FromUtf8(model::MonthNames[static_cast<std::size_t>(month)]);
+    out += MonthName(month);
     out += u'\n';
 }
 
@@ -28,10 +28,6 @@ QString YearCaption(int month, int day, bool showHours, const WindowState& state
         model::CorrectionSeconds(first + day - 1, state.Longitude, state.ZoneMeridian, state.Pi);
     const std::string_view caption = CorrectionCaption(seconds, showHours).text();
     return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
-}
-
-QString MonthName(int month) {
-    return FromUtf8(model::MonthNames[static_cast<std::size_t>(month)]);
 }
 
 // A row of cells; the caption is kept as written (a spreadsheet would take "+29 min" for a
@@ -74,6 +70,10 @@ void AppendDay(QString& out, int day, QStringView caption) {
 }
 
 } // namespace
+
+QString MonthName(int month) {
+    return FromUtf8(model::MonthNames[static_cast<std::size_t>(month)]);
+}
 
 QString PlaceLine(const LocationTexts& texts) {
     return QStringLiteral("Γεωγραφικό Μήκος: %1° %2΄ %3΄΄ %4, Ζώνη ώρας: %5\n")

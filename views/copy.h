@@ -13,6 +13,9 @@ namespace views {
 // "Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00"
 QString PlaceLine(const LocationTexts& texts);
 
+// The name of month `month` (0 for January) as the month list shows it.
+QString MonthName(int month);
+
 // The month (0 for January) that starts on `firstDay`, or -1.
 int MonthStartingOn(int firstDay);
 
