@@ -1,24 +1,11 @@
 #include "app/formstart.h"
 
 #include "input/location.h"
-#include "ui/fonts.h"
-#include "views/copy.h"
+#include "ui/colours.h"
 #include "views/lists.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QHelpEvent>
-#include <QImage>
 #include <QLineEdit>
-#include <QMimeData>
-#include <QPrintPreviewDialog>
 #include <QShortcut>
-#include <QToolTip>
-#include <algorithm>
-#include <qdrawutil.h>
 
 namespace app {
 
@@ -28,9 +15,9 @@ namespace {
 constexpr float ValueRight = 500;
 constexpr float ValueDown = 20;
 
-const QColor Green(0, 128, 0);
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
+const QColor Green = ui::Green.colour();
+const QColor Red = ui::Red.colour();
+const QColor Blue = ui::Blue.colour();
 
 // A text box as the normalisation sees it: every write runs the box's change handler.
 class BoxField final : public input::TextField {
@@ -80,7 +67,9 @@ FormStart::FormStart()
                                                                               &FrameErrorLo},
       reminderRules_{&controls_.get<ui::Label>("Label3"), &controls_.get<ui::Label>("Label5"),
                      &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")},
-      viewMenu_(new QMenu(this)) {
+      viewMenu_(new QMenu(this)),
+      copyAction_(AddCommand(QStringLiteral("Αντιγραφή"), QKeySequence::Copy, "copyAction")),
+      printAction_(AddCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::SetColours(this, QColor(), Qt::black, true);
@@ -89,7 +78,7 @@ FormStart::FormStart()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= model::MonthCount; ++m)
         months_[static_cast<std::size_t>(m - 1)] =
             &controls_.get<ui::PictureBox>(QStringLiteral("PictureM%1").arg(m));
     for (int i = 0; i < views::TimeLabelCount; ++i)
@@ -122,24 +111,15 @@ FormStart::FormStart()
     });
     // A window manager that frames the window only once it is shown makes it taller than it was
     // when it was centred: centre it again, once, by its outer frame.
-    connect(this, &ui::Form::FrameKnown, this, &FormStart::CentreWindow);
+    connect(this, &ui::Form::FrameKnown, this, &ui::Form::centre);
 
-    // Copying adds no control to the window: a key, and a menu on the view area.
-    QAction* copy = viewMenu_->addAction(QStringLiteral("Αντιγραφή"));
-    viewMenu_->setAccessibleName(QStringLiteral("Αντιγραφή"));
-    connect(copy, &QAction::triggered, this, [this] { CopyShownView(); });
-    // In a text field or a list's field Ctrl+C copies the field's selection: the field claims
-    // the key before a shortcut of the window sees it.
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            [this] { CopyShownView(); });
-    // Printing adds no control either: the same menu's second item, and Ctrl+P. The reminder
-    // has nothing to print: its item is disabled, and the key does nothing.
-    printAction_ = viewMenu_->addAction(QStringLiteral("Εκτύπωση…"));
+    // Copying and printing add no control to the window: a key each, and a menu on the view
+    // area. In a text field or a list's field Ctrl+C copies the field's selection: the field
+    // claims the key before the window's command sees it.
+    viewMenu_->setObjectName(QStringLiteral("viewMenu"));
+    viewMenu_->setAccessibleName(QStringLiteral("Αντιγραφή και εκτύπωση"));
+    connect(copyAction_, &QAction::triggered, this, &FormStart::CopyShownView);
     connect(printAction_, &QAction::triggered, this, &FormStart::OpenPrintDialog);
-    connect(viewMenu_, &QMenu::aboutToShow, this,
-            [this] { printAction_->setEnabled(&ShownView() != &PictureError); });
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-            &FormStart::OpenPrintDialog);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
@@ -160,21 +140,8 @@ FormStart::FormStart()
 void FormStart::Form_Load() {
     // The platform window must exist for the outer size to include the frame.
     create();
-    CentreWindow();
+    centre();
     Form_Resize();
-}
-
-void FormStart::CentreWindow() {
-    // A frame larger than the area keeps its title bar and top-left part on the screen, where
-    // the user can reach them.
-    auto place = [](double start, double room, float size) {
-        const float free = static_cast<float>(room) - size;
-        return free >= 0.0f ? static_cast<float>(start) + free / 2.0f : static_cast<float>(start);
-    };
-    const QRectF area = availableArea();
-    const float top = place(area.top(), area.height(), Height());
-    const float left = place(area.left(), area.width(), Width());
-    setPosition(left, top);
 }
 
 views::LocationTexts FormStart::ReadLocationTexts() const {
@@ -194,8 +161,7 @@ void FormStart::Form_Resize() {
         Mark(TextMLo, display.marks[0]);
         Mark(TextPLo, display.marks[1]);
         Mark(TextDLo, display.marks[2]);
-        PictureDiagram.hide();
-        PictureMatrix.hide();
+        Show(Shown::Reminder);
         // The panel's layout hides every frame, then the failure's shows: no moment between the
         // two can be seen, so the frame that is to show is left as it is.
         failureFrame_ = display.frame == input::ReminderFrame::None
@@ -223,14 +189,13 @@ void FormStart::Form_Resize() {
         // Every row is hidden until the table's paint shows the month's: no moment between the
         // two can be seen, so the paint gives each row its final visibility at once.
         rowsReset_ = true;
-        if (state_.ViewMode == views::ViewMode::Diagram) {
-            PictureDiagram.show();
-            PictureMatrix.hide();
-            PictureError.hide();
-        } else {
-            PictureDiagram.hide();
-            PictureMatrix.show();
-            PictureError.hide();
+        switch (state_.ViewMode) {
+        case views::ViewMode::Diagram:
+            Show(Shown::Diagram);
+            break;
+        case views::ViewMode::Table:
+            Show(Shown::Table);
+            break;
         }
     }
 
@@ -321,201 +286,6 @@ void FormStart::PictureMatrix_Paint() {
     views::PaintTable(PictureMatrix, shown_, ComboMonth.currentText().toStdString(), state_,
                       tableLabels_, rowsReset_);
     rowsReset_ = false;
-}
-
-ui::PictureBox& FormStart::ShownView() const {
-    if (!PictureError.isHidden()) return PictureError;
-    if (!PictureMatrix.isHidden()) return PictureMatrix;
-    return PictureDiagram;
-}
-
-void FormStart::contextMenuEvent(QContextMenuEvent* event) {
-    // A click that no control inside the view area answered reaches the window.
-    const ui::PictureBox& view = ShownView();
-    if (!view.geometry().contains(event->pos())) {
-        event->ignore();
-        return;
-    }
-    viewMenu_->popup(event->globalPos());
-}
-
-void FormStart::OpenContextMenu() {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
-    if (auto* field = qobject_cast<QLineEdit*>(focus)) {
-        const QPoint at = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, field->mapToGlobal(at));
-        QCoreApplication::sendEvent(field, &event);
-        return;
-    }
-    const ui::PictureBox& view = ShownView();
-    viewMenu_->popup(view.mapToGlobal(view.rect().center()));
-}
-
-bool FormStart::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return ui::Form::eventFilter(watched, event);
-    for (std::size_t m = 0; m < months_.size(); ++m) {
-        if (watched != months_[m]) continue;
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const int month = static_cast<int>(m);
-        const int day =
-            views::DayUnder(months_[m]->toScale(help->pos()).x(), model::MonthLengths[m], state_);
-        QToolTip::showText(help->globalPos(), views::DotTip(month, day, state_), months_[m]);
-        return true;
-    }
-    return ui::Form::eventFilter(watched, event);
-}
-
-void FormStart::OpenPrintDialog() {
-    if (&ShownView() == &PictureError) return; // nothing to print
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(&ShownView() == &PictureDiagram ? QPageLayout::Landscape
-                                                               : QPageLayout::Portrait);
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Εκτύπωση"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { PrintShownView(*target); });
-    dialog.exec();
-}
-
-bool FormStart::PrintShownView(QPrinter& printer) {
-    const ui::PictureBox& view = ShownView();
-    if (&view == &PictureError) return false;
-    const bool diagram = &view == &PictureDiagram;
-    printer.setPageOrientation(diagram ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    if (diagram)
-        PrintDiagram(painter, page);
-    else
-        PrintTable(painter, page);
-    return painter.end();
-}
-
-namespace {
-// Text on paper is set in points, in the window's face.
-QFont PaperFont(double points, bool bold) {
-    QFont font = ui::DesignFont(points, bold);
-    font.setPointSizeF(points);
-    return font;
-}
-// Writes the heading at the top of the page; returns where what follows it starts.
-double PrintHeading(QPainter& painter, const QRectF& page, const QString& heading) {
-    constexpr int Flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    painter.setFont(PaperFont(12, true));
-    const QRectF box = painter.boundingRect(page, Flags, heading);
-    painter.drawText(box, Flags, heading);
-    return box.bottom() + box.height() / 2;
-}
-
-QColor TextColour(const QWidget& widget) {
-    return widget.palette().color(QPalette::WindowText);
-}
-} // namespace
-
-void FormStart::PrintDiagram(QPainter& painter, const QRectF& page) {
-    const double top = PrintHeading(painter, page, views::PlaceLine(shown_).trimmed());
-    // The whole panel below, drawn from its recordings and captions: vectors and text, scaled
-    // to the page's width with its proportions kept.
-    const QRectF room(page.left(), top, page.width(), page.bottom() - top);
-    const double scale =
-        std::min(room.width() / PictureDiagram.width(), room.height() / PictureDiagram.height());
-    painter.save();
-    painter.translate(room.topLeft());
-    painter.scale(scale, scale);
-    DrawPanel(painter, PictureDiagram);
-    painter.restore();
-}
-
-void FormStart::DrawPanel(QPainter& painter, const ui::PictureBox& panel) {
-    const QRect whole(QPoint(), panel.size());
-    painter.fillRect(whole, panel.backColor());
-    // The sunken border: dark at the top and left, light at the bottom and right.
-    qDrawWinPanel(&painter, whole, panel.palette(), true);
-    for (QObject* object : panel.children()) {
-        auto* widget = qobject_cast<QWidget*>(object);
-        if (!widget || widget->isHidden()) continue;
-        painter.save();
-        painter.translate(widget->pos());
-        const QRect box(QPoint(), widget->size());
-        if (const auto* picture = qobject_cast<ui::PictureBox*>(widget)) {
-            painter.fillRect(box, picture->backColor());
-            picture->draw(painter);
-        } else if (const auto* label = qobject_cast<ui::Label*>(widget)) {
-            if (label->autoFillBackground())
-                painter.fillRect(box, label->palette().color(QPalette::Window));
-            painter.setFont(label->font());
-            painter.setPen(TextColour(*label));
-            painter.drawText(box, static_cast<int>(label->alignment()) | Qt::TextWordWrap,
-                             label->caption());
-        }
-        painter.restore();
-    }
-}
-
-void FormStart::PrintTable(QPainter& painter, const QRectF& page) {
-    double top = PrintHeading(painter, page, views::PlaceLine(shown_).trimmed());
-    // The month, the days and the values in the colours the window gives them.
-    const QColor dayColour = TextColour(*tableLabels_.days[0]);
-    const QColor valueColour = TextColour(*tableLabels_.values[0]);
-    if (const int month = views::MonthStartingOn(state_.MonthFirstDay); month >= 0) {
-        const QString name = views::MonthName(month);
-        painter.setPen(dayColour);
-        painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()), name);
-        top += painter.fontMetrics().height() * 1.5;
-    }
-    // The days right-aligned in their column, the values beside them.
-    painter.setFont(PaperFont(11.25, true));
-    const QFontMetricsF metrics(painter.font());
-    const double dayColumn = metrics.horizontalAdvance(QStringLiteral("31"));
-    const double valueLeft =
-        page.left() + dayColumn + metrics.horizontalAdvance(QStringLiteral("    "));
-    const double pitch = metrics.height() * 1.25;
-    for (int row = 0; row < state_.MonthLength && row < views::TableRows; ++row) {
-        const double baseline = top + row * pitch + metrics.ascent();
-        const QString day = QString::number(row + 1);
-        painter.setPen(dayColour);
-        painter.drawText(
-            QPointF(page.left() + dayColumn - metrics.horizontalAdvance(day), baseline), day);
-        painter.setPen(valueColour);
-        painter.drawText(QPointF(valueLeft, baseline),
-                         tableLabels_.values[static_cast<std::size_t>(row)]->caption());
-    }
-}
-
-void FormStart::CopyShownView() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return; // a platform with no clipboard
-    auto* data = new QMimeData;
-    const ui::PictureBox& view = ShownView();
-    if (&view == &PictureError) {
-        // The panel's request, then the caption and the rule of the frame on show.
-        QString text = LabelCor.caption() + u'\n';
-        for (std::size_t i = 0; i < reminderFrames_.size(); ++i)
-            if (!reminderFrames_[i]->isHidden())
-                text += reminderFrames_[i]->title() + u'\n' + reminderRules_[i]->caption() + u'\n';
-        data->setText(text);
-    } else if (&view == &PictureMatrix) {
-        QStringList captions;
-        for (int row = 0; row < state_.MonthLength && row < views::TableRows; ++row)
-            captions << tableLabels_.values[static_cast<std::size_t>(row)]->caption();
-        data->setText(
-            views::TableText(shown_, views::MonthStartingOn(state_.MonthFirstDay), captions));
-        data->setHtml(views::TableHtml(captions));
-    } else {
-        data->setText(views::YearText(shown_, state_));
-        data->setHtml(views::YearHtml(state_));
-        // The recorded drawings replayed at twice the screen's density: sharp, not a grab.
-        const qreal density = 2 * PictureDiagram.devicePixelRatioF();
-        QImage picture(PictureDiagram.size() * density, QImage::Format_RGB32);
-        picture.setDevicePixelRatio(density);
-        picture.fill(PictureDiagram.backColor());
-        PictureDiagram.render(&picture);
-        data->setImageData(picture);
-    }
-    clipboard->setMimeData(data);
 }
 
 } // namespace app

@@ -3,11 +3,12 @@
 
 #include "ui/registry.h"
 #include "views/diagram.h"
+#include "views/print.h"
 #include "views/state.h"
 #include "views/table.h"
 
+#include <QAction>
 #include <QMenu>
-#include <QPainter>
 #include <QPrinter>
 #include <array>
 
@@ -47,15 +48,15 @@ public:
     const ui::Controls& controls() const { return controls_; }
 
     // Puts the view on show on the clipboard as the last refresh left it: the table as text, the
-    // diagram as a picture and as the year's text, the reminder as its text. Runs from Ctrl+C
-    // (outside the text fields) and from the view area's one-item menu.
+    // diagram as a picture and as the year's text, the reminder as its text. The copy command
+    // (Ctrl+C outside the text fields, and the view area's menu) runs it.
     void CopyShownView();
-    // The view area's menu, as the menu key or Shift+F10 open it.
+    // The view area's menu, as the menu key or Shift+F10 open it: the commands, with their keys.
     QMenu& viewMenu() const { return *viewMenu_; }
 
     // Prints the view on show as the last refresh left it: the diagram on one landscape page,
     // the table on one portrait page. The reminder has nothing to print: false, and nothing is
-    // printed. Runs from the print dialog that Ctrl+P and the view area's menu open.
+    // printed. Runs from the print preview that the print command (Ctrl+P, the menu) opens.
     bool PrintShownView(QPrinter& printer);
 
 protected:
@@ -64,18 +65,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The picture on show in the view area: the diagram, the table or the reminder panel.
+    // What the view area shows since the last refresh.
+    enum class Shown { Diagram, Table, Reminder };
     ui::PictureBox& ShownView() const;
-    // Puts the window's outer frame in the middle of the screen's available area, or where it
-    // does not fit, its top-left corner at the area's.
-    void CentreWindow();
+    // Shows one view and hides the others.
+    void Show(Shown view);
+    // A command of the window and of the view area's menu, with its standard keys.
+    QAction* AddCommand(const QString& text, QKeySequence::StandardKey keys, const char* name);
     void PaintMonthPicture(int month);
-    // Opens the print dialog, with its preview, for the view on show.
+    // Opens the print preview for the view on show.
     void OpenPrintDialog();
-    void PrintDiagram(QPainter& painter, const QRectF& page);
-    void PrintTable(QPainter& painter, const QRectF& page);
-    // A panel and the pictures and labels it holds, from their recordings and captions.
-    static void DrawPanel(QPainter& painter, const ui::PictureBox& panel);
+    views::PaperSources PaperSources() const {
+        return {shown_, state_, PictureDiagram, tableLabels_};
+    }
     // The menu key or Shift+F10: a text field or a list's field opens its own menu, anywhere
     // else the view area's menu opens.
     void OpenContextMenu();
@@ -109,9 +111,11 @@ private:
     // The location as the last refresh read it (after tidying), in its last paint: what the
     // copies name.
     views::LocationTexts shown_;
+    Shown shownView_ = Shown::Diagram;
     QMenu* viewMenu_;
-    QAction* printAction_ = nullptr;
-    std::array<ui::PictureBox*, 12> months_{};
+    QAction* copyAction_;
+    QAction* printAction_;
+    std::array<ui::PictureBox*, model::MonthCount> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};
     // The refresh has reset the table's rows: its paint hides those of no day of the month.

@@ -3,15 +3,13 @@
 
 #include "app/formstart.h"
 #include "bench/firstframe.h"
-#include "ui/fonts.h"
+#include "ui/startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ui::InstallFontSubstitution();
+    ui::StartUp();
     app::FormStart form;
     bench::QuitOnFirstFrame(form);
     form.show();

@@ -30,13 +30,12 @@
 #include "app/formstart.h"
 #include "bench/firstframe.h"
 #include "bench/straight.h"
-#include "ui/fonts.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
-#include <QStyleFactory>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -326,8 +325,7 @@ void Memory(benchmark::State& state) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ui::InstallFontSubstitution();
+    ui::StartUp();
 
     benchmark::Initialize(&argc, argv);
     for (int i = 1; i < argc; ++i)

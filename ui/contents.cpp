@@ -16,16 +16,6 @@ QString ControlName(const QString& name, int index) {
 
 namespace {
 
-constexpr Rgb LightYellow{255, 255, 192};
-constexpr Rgb Lavender{192, 192, 255};
-constexpr Rgb LightGreen{192, 255, 192};
-constexpr Rgb Green{0, 128, 0};
-constexpr Rgb Blue{0, 0, 255};
-constexpr Rgb DarkBlue{0, 0, 192};
-constexpr Rgb Red{255, 0, 0};
-constexpr Rgb Purple{128, 0, 128};
-constexpr Rgb White{255, 255, 255};
-
 using namespace flag;
 
 const QString Remember = QStringLiteral("Θυμηθείτε");

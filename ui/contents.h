@@ -3,6 +3,7 @@
 // design (name, kind, place, size, caption, colours, font, flags). The factory makes a control of
 // a row; the registry makes them all, in order, and finds them by name.
 
+#include "ui/colours.h"
 #include "ui/placement.h"
 
 #include <QColor>
@@ -12,11 +13,6 @@
 namespace ui {
 
 enum class Kind { Frame, Label, TextBox, OptionButton, ComboBox, CommandButton, PictureBox };
-
-struct Rgb {
-    int r = -1, g = -1, b = -1; // -1: the platform's colour for the kind
-    QColor colour() const { return r < 0 ? QColor() : QColor(r, g, b); }
-};
 
 namespace flag {
 inline constexpr unsigned AutoSize = 1u << 0;

@@ -316,6 +316,17 @@ void Form::setPosition(float left, float top) {
         QRect(origin + QPoint(PixelOf(left) + frame.left(), PixelOf(top) + frame.top()), size()));
 }
 
+void Form::centre() {
+    auto place = [](double start, double room, float size) {
+        const float free = static_cast<float>(room) - size;
+        return free >= 0.0f ? static_cast<float>(start) + free / 2.0f : static_cast<float>(start);
+    };
+    const QRectF area = availableArea();
+    const float top = place(area.top(), area.height(), Height());
+    const float left = place(area.left(), area.width(), Width());
+    setPosition(left, top);
+}
+
 QRectF Form::availableArea() const {
     const QScreen* shown = ScreenOf(*this);
     if (!shown) return {};

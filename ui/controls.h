@@ -136,6 +136,9 @@ public:
     // The part of the screen the window is on that windows may take (without panels), in
     // twips from the screen's top-left corner.
     QRectF availableArea() const;
+    // Puts the outer frame in the middle of the available area or, where it does not fit, its
+    // top-left corner at the area's, so that the title bar stays within reach.
+    void centre();
     // The frame around the client area (title bar and borders), as the window manager reports
     // it; none where there is no window manager or the window is not framed yet.
     QMargins frameExtents() const;

@@ -3,9 +3,10 @@
 #include "model/correction.h"
 #include "views/table.h"
 
-#include <QRegularExpression>
+#include <QImage>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace views {
 
@@ -15,59 +16,115 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void AppendMonth(QString& out, int month) {
-    out += MonthName(month);
-    out += u'\n';
+// One day of a copy: the month (0 for January), the day (1 for the first) and what it shows.
+struct DayRow {
+    int month;
+    int day;
+    CorrectionParts parts;
+};
+
+DayRow RowOf(int month, int day, bool showHours, const WindowState& state) {
+    return {month, day, CorrectionParts(DaySeconds(month, day, state), showHours)};
 }
 
-// The caption of a day of the year (`month` 0 for January, `day` 1 for the first) from the stored
-// location.
-QString YearCaption(int month, int day, bool showHours, const WindowState& state) {
-    const int first = model::MonthStartDays[static_cast<std::size_t>(month)];
-    const double seconds =
-        model::CorrectionSeconds(first + day - 1, state.Longitude, state.ZoneMeridian, state.Pi);
-    const std::string_view caption = CorrectionCaption(seconds, showHours).text();
-    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+QString CaptionOf(const CorrectionParts& parts) {
+    const CorrectionCaption caption(parts);
+    return QString::fromLatin1(caption.text().data(),
+                               static_cast<qsizetype>(caption.text().size()));
 }
 
-// A row of cells; the caption is kept as written (a spreadsheet would take "+29 min" for a
-// formula), with its two spaces: spreadsheets and browsers alike run spaces together, but keep
-// spaces written as character references in a cell marked white-space:pre.
-void AppendHtmlRow(QString& out, const QStringList& leading, QStringView caption) {
-    out += QStringLiteral("<tr>");
-    for (const QString& cell : leading)
-        out += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
-    out += QStringLiteral("<td sdnum=\"1032;0;@\" style=\"mso-number-format:'\\@';"
-                          "white-space:pre\">%1</td><td>%2</td></tr>\n")
-               .arg(caption.toString().toHtmlEscaped().replace(u' ', QStringLiteral("&#32;")),
-                    CaptionSeconds(caption));
+// The columns of the copies' HTML tables: one list gives both the header and the cells.
+enum class Column { Month, Day, Caption, Seconds };
+constexpr std::array TableColumns{Column::Day, Column::Caption, Column::Seconds};
+constexpr std::array YearColumns{Column::Month, Column::Day, Column::Caption, Column::Seconds};
+
+QString HeaderOf(Column column) {
+    switch (column) {
+    case Column::Month:
+        return QStringLiteral("Μήνας");
+    case Column::Day:
+        return QStringLiteral("Ημέρα");
+    case Column::Caption:
+        return QStringLiteral("Διόρθωση");
+    case Column::Seconds:
+        return QStringLiteral("Δευτερόλεπτα");
+    }
+    return {};
 }
 
-QString HtmlTable(const QStringList& header, const QString& rows) {
+// The caption is kept as written (a spreadsheet would take "+29 min" for a formula), with its two
+// spaces: spreadsheets and browsers alike run spaces together, but keep spaces written as
+// character references in a cell marked white-space:pre.
+QString CellOf(Column column, const DayRow& row) {
+    switch (column) {
+    case Column::Month:
+        return QStringLiteral("<td>%1</td>").arg(MonthName(row.month));
+    case Column::Day:
+        return QStringLiteral("<td>%1</td>").arg(row.day);
+    case Column::Caption:
+        return QStringLiteral("<td sdnum=\"1032;0;@\" style=\"mso-number-format:'\\@';"
+                              "white-space:pre\">%1</td>")
+            .arg(CaptionOf(row.parts).toHtmlEscaped().replace(u' ', QStringLiteral("&#32;")));
+    case Column::Seconds:
+        return QStringLiteral("<td>%1</td>")
+            .arg(QString::fromStdString(model::WholeNumberText(row.parts.shownSeconds())));
+    }
+    return {};
+}
+
+QString HtmlTable(std::span<const Column> columns, const std::vector<DayRow>& rows) {
     QString out = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>\n<tr>");
-    for (const QString& name : header) out += QStringLiteral("<th>%1</th>").arg(name);
+    for (Column column : columns) out += QStringLiteral("<th>%1</th>").arg(HeaderOf(column));
     out += QStringLiteral("</tr>\n");
-    out += rows;
+    for (const DayRow& row : rows) {
+        out += QStringLiteral("<tr>");
+        for (Column column : columns) out += CellOf(column, row);
+        out += QStringLiteral("</tr>\n");
+    }
     out += QStringLiteral("</table></body></html>\n");
     return out;
 }
 
-const QString DayHeader = QStringLiteral("Ημέρα");
-const QString CaptionHeader = QStringLiteral("Διόρθωση");
-const QString SecondsHeader = QStringLiteral("Δευτερόλεπτα");
-const QString MonthHeader = QStringLiteral("Μήνας");
+// The days of the table's month, as its refresh captioned them.
+std::vector<DayRow> MonthRows(const WindowState& state) {
+    std::vector<DayRow> rows;
+    const int month = MonthStartingOn(state.MonthFirstDay);
+    if (month < 0) return rows;
+    for (int day = 1; day <= state.MonthLength; ++day)
+        rows.push_back(RowOf(month, day, state.ShowHours, state));
+    return rows;
+}
+
+// Every day of the year, with the hours rule of the whole year.
+std::vector<DayRow> YearRows(const WindowState& state) {
+    std::vector<DayRow> rows;
+    const bool showHours = ShowHoursFor(state);
+    for (int month = 0; month < model::MonthCount; ++month)
+        for (int day = 1; day <= model::MonthLengths[static_cast<std::size_t>(month)]; ++day)
+            rows.push_back(RowOf(month, day, showHours, state));
+    return rows;
+}
+
+// The place line, then rows of "day<TAB>caption", each month's days under its name.
+QString TextOf(const LocationTexts& texts, const std::vector<DayRow>& rows) {
+    QString out = PlaceLine(texts);
+    for (const DayRow& row : rows) {
+        if (row.day == 1) {
+            out += MonthName(row.month);
+            out += u'\n';
+        }
+        out += QString::number(row.day);
+        out += u'\t';
+        out += CaptionOf(row.parts);
+        out += u'\n';
+    }
+    return out;
+}
 
 // The month names as a date says them: "13 Φεβρουαρίου".
 constexpr std::array<const char*, model::MonthCount> MonthGenitives{
     "Ιανουαρίου", "Φεβρουαρίου", "Μαρτίου",     "Απριλίου",  "Μαΐου",     "Ιουνίου",
     "Ιουλίου",    "Αυγούστου",   "Σεπτεμβρίου", "Οκτωβρίου", "Νοεμβρίου", "Δεκεμβρίου"};
-
-void AppendDay(QString& out, int day, QStringView caption) {
-    out += QString::number(day);
-    out += u'\t';
-    out += caption;
-    out += u'\n';
-}
 
 } // namespace
 
@@ -88,57 +145,41 @@ int MonthStartingOn(int firstDay) {
     return -1;
 }
 
-QString TableText(const LocationTexts& texts, int month, const QStringList& captions) {
-    QString out = PlaceLine(texts);
-    if (month >= 0 && month < model::MonthCount) AppendMonth(out, month);
-    for (qsizetype row = 0; row < captions.size(); ++row)
-        AppendDay(out, static_cast<int>(row) + 1, captions[row]);
-    return out;
+QString TableText(const LocationTexts& texts, const WindowState& state) {
+    return TextOf(texts, MonthRows(state));
 }
 
 QString YearText(const LocationTexts& texts, const WindowState& state) {
-    QString out = PlaceLine(texts);
-    const bool showHours = ShowHoursFor(state);
-    for (int month = 0; month < model::MonthCount; ++month) {
-        AppendMonth(out, month);
-        for (int day = 1; day <= model::MonthLengths[static_cast<std::size_t>(month)]; ++day)
-            AppendDay(out, day, YearCaption(month, day, showHours, state));
-    }
-    return out;
+    return TextOf(texts, YearRows(state));
 }
 
-QString TableHtml(const QStringList& captions) {
-    QString rows;
-    for (qsizetype row = 0; row < captions.size(); ++row)
-        AppendHtmlRow(rows, {QString::number(row + 1)}, captions[row]);
-    return HtmlTable({DayHeader, CaptionHeader, SecondsHeader}, rows);
+QString TableHtml(const WindowState& state) {
+    return HtmlTable(TableColumns, MonthRows(state));
 }
 
 QString YearHtml(const WindowState& state) {
-    QString rows;
-    const bool showHours = ShowHoursFor(state);
-    for (int month = 0; month < model::MonthCount; ++month)
-        for (int day = 1; day <= model::MonthLengths[static_cast<std::size_t>(month)]; ++day)
-            AppendHtmlRow(rows, {MonthName(month), QString::number(day)},
-                          YearCaption(month, day, showHours, state));
-    return HtmlTable({MonthHeader, DayHeader, CaptionHeader, SecondsHeader}, rows);
+    return HtmlTable(YearColumns, YearRows(state));
 }
 
-QString CaptionSeconds(QStringView caption) {
-    // Each part is a sign, digits and a unit; every part carries the sign of the whole.
-    static const QRegularExpression part(QStringLiteral("([+-])(\\d+) (h|min|sec)"));
-    double total = 0;
-    bool negative = false;
-    for (auto match = part.globalMatch(caption); match.hasNext();) {
-        const QRegularExpressionMatch found = match.next();
-        negative = found.captured(1) == QLatin1String("-");
-        const double number = found.captured(2).toDouble();
-        const QStringView unit = found.capturedView(3);
-        total += number * (unit == QLatin1String("h")     ? 3600.0
-                           : unit == QLatin1String("min") ? 60.0
-                                                          : 1.0);
-    }
-    return QString::fromStdString(model::WholeNumberText(negative ? -total : total));
+QMimeData* TableCopy(const LocationTexts& texts, const WindowState& state) {
+    auto* data = new QMimeData;
+    data->setText(TableText(texts, state));
+    data->setHtml(TableHtml(state));
+    return data;
+}
+
+QMimeData* DiagramCopy(const LocationTexts& texts, const WindowState& state,
+                       ui::PictureBox& diagram) {
+    auto* data = new QMimeData;
+    data->setText(YearText(texts, state));
+    data->setHtml(YearHtml(state));
+    const qreal density = 2 * diagram.devicePixelRatioF();
+    QImage picture(diagram.size() * density, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(density);
+    picture.fill(diagram.backColor());
+    diagram.render(&picture);
+    data->setImageData(picture);
+    return data;
 }
 
 int DayUnder(double x, int monthLength, const WindowState& state) {
@@ -153,7 +194,7 @@ QString DotTip(int month, int day, const WindowState& state) {
     return QStringLiteral("%1 %2: %3")
         .arg(day + 1)
         .arg(QString::fromUtf8(MonthGenitives[static_cast<std::size_t>(month)]),
-             YearCaption(month, day + 1, ShowHoursFor(state), state));
+             CaptionOf(CorrectionParts(DaySeconds(month, day + 1, state), ShowHoursFor(state))));
 }
 
 } // namespace views

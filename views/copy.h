@@ -3,10 +3,11 @@
 // a line naming the place and the zone, then the table's rows or the whole year, one day a line
 // as "day<TAB>caption", so that a spreadsheet takes them as two columns.
 
+#include "ui/picturebox.h"
 #include "views/state.h"
 
+#include <QMimeData>
 #include <QString>
-#include <QStringList>
 
 namespace views {
 
@@ -19,22 +20,26 @@ QString MonthName(int month);
 // The month (0 for January) that starts on `firstDay`, or -1.
 int MonthStartingOn(int firstDay);
 
-// The place line, the month's name, then one line per caption (the first is day 1).
-QString TableText(const LocationTexts& texts, int month, const QStringList& captions);
+// The place line, the month's name, then one line per day of the table: "1<TAB>+29 min  +15 sec".
+// Made from the stored state, as the table's refresh made its captions.
+QString TableText(const LocationTexts& texts, const WindowState& state);
 
 // The place line, then every month's name followed by its days, each caption made by the table's
 // rule (hours shown for the whole year or for none of it) from the stored location.
 QString YearText(const LocationTexts& texts, const WindowState& state);
 
 // The same rows as one HTML table with a header row, for spreadsheets and word processors:
-// «Ημέρα», «Διόρθωση» (the caption as shown, marked as text) and «Δευτερόλεπτα» (the caption's
-// value as a signed whole number); the year's table starts with the month.
-QString TableHtml(const QStringList& captions);
+// «Ημέρα», «Διόρθωση» (the caption as shown, marked as text) and «Δευτερόλεπτα» (the value the
+// caption shows as a signed whole number); the year's table starts with the month.
+QString TableHtml(const WindowState& state);
 QString YearHtml(const WindowState& state);
 
-// The value a caption shows, as a signed whole number of seconds: "-01 h  -46 min  -39 sec"
-// gives "-6399", "+29 min  +15 sec" gives "1755".
-QString CaptionSeconds(QStringView caption);
+// What the copy command puts on the clipboard: for the table its rows as text and as HTML; for
+// the diagram the year's rows, and the panel as the screen paints it, replayed from its
+// recordings at twice the screen's density (sharp, not a grab).
+QMimeData* TableCopy(const LocationTexts& texts, const WindowState& state);
+QMimeData* DiagramCopy(const LocationTexts& texts, const WindowState& state,
+                       ui::PictureBox& diagram);
 
 // The day (0 for the first) of a month picture whose dot stands nearest to `x`, in the picture's
 // own scale, from the day width the last refresh stored.

@@ -37,21 +37,21 @@ double RoundHalfEven(double value) {
 }
 
 const MonthStyle& StyleOf(int month) {
-    static constexpr QRgb Lavender = 0xFFA0A0FF; // RGB(160, 160, 255)
-    static constexpr QRgb Green = 0xFF99DF8E;    // RGB(153, 223, 142)
-    static const std::array<MonthStyle, 12> styles{{
-        {Lavender, {9.5f, 19.5f}},
-        {Green, {9.5f, 19.5f}},
-        {Lavender, {10, 20}},
-        {Green, {10, 20}},
-        {Lavender, {10, 20}},
-        {Green, {10, 20}},
-        {Lavender, {10, 20}},
-        {Green, {10, 20}},
-        {Lavender, {10, 20}},
-        {Green, {10, 20}},
-        {Lavender, {10, 20}},
-        {Green, {10, 20}},
+    constexpr QRgb Odd = ui::Periwinkle.rgb(); // January, March, …
+    constexpr QRgb Even = ui::PaleGreen.rgb(); // February, April, …
+    static const std::array<MonthStyle, model::MonthCount> styles{{
+        {Odd, {9.5f, 19.5f}},
+        {Even, {9.5f, 19.5f}},
+        {Odd, {10, 20}},
+        {Even, {10, 20}},
+        {Odd, {10, 20}},
+        {Even, {10, 20}},
+        {Odd, {10, 20}},
+        {Even, {10, 20}},
+        {Odd, {10, 20}},
+        {Even, {10, 20}},
+        {Odd, {10, 20}},
+        {Even, {10, 20}},
     }};
     return styles[static_cast<std::size_t>(month - 1)];
 }

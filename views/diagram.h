@@ -1,6 +1,7 @@
 #pragma once
 // The year diagram's common scale and the twelve month pictures drawn against it.
 
+#include "ui/colours.h"
 #include "ui/controls.h"
 #include "ui/picturebox.h"
 #include "views/state.h"
@@ -32,8 +33,8 @@ inline constexpr float MinutesDown = 35.0f;
 inline constexpr int GridRows = 36;
 inline constexpr int RowPitch = 143;
 inline constexpr int TimeLabelCount = 7;
-inline constexpr QRgb GridColour = 0xFFFF0000;
-inline constexpr QRgb DotColour = 0xFF000000;
+inline constexpr QRgb GridColour = ui::Red.rgb();
+inline constexpr QRgb DotColour = ui::Black.rgb();
 inline constexpr int DotCircles = 15;
 
 // The size and place of the January picture, which every month's lines are measured from.

@@ -7,6 +7,11 @@
 
 namespace views {
 
+namespace {
+constexpr double SecondsPerMinute = 60.0;
+constexpr double SecondsPerHour = 3600.0;
+} // namespace
+
 int MonthOf(std::string_view text) {
     for (std::size_t m = 0; m < model::MonthNames.size(); ++m)
         if (model::MonthNames[m] == text) return static_cast<int>(m);
@@ -21,23 +26,38 @@ bool ShowHoursFor(const WindowState& state) {
     return peak > 60.0 || trough < -60.0;
 }
 
-CorrectionCaption::CorrectionCaption(double seconds, bool showHours) {
-    // A zero reads "+" whatever its sign bit; a negative value is split by its magnitude.
-    const char sign = seconds < 0.0 ? '-' : '+';
-    const double magnitude = std::fabs(seconds);
-    const double hours = std::floor(magnitude / 3600.0);
-    double minutes = std::floor((magnitude - 3600.0 * hours) / 60.0);
-    double rest = std::floor(magnitude - 3600.0 * hours - 60.0 * minutes);
+// A zero reads "+" whatever its sign bit; a negative value is split by its magnitude. Hours are
+// split off even where they are not shown.
+CorrectionParts::CorrectionParts(double value, bool shown)
+    : sign(value < 0.0 ? '-' : '+'), showHours(shown),
+      hours(std::floor(std::fabs(value) / SecondsPerHour)),
+      minutes(std::floor((std::fabs(value) - SecondsPerHour * hours) / SecondsPerMinute)),
+      seconds(std::floor(std::fabs(value) - SecondsPerHour * hours - SecondsPerMinute * minutes)) {
     // Past 2^53 seconds the split is not exact, and an infinite value has no split at all.
-    if (!(minutes >= 0.0 && minutes < 60.0)) minutes = 0.0;
-    if (!(rest >= 0.0 && rest < 60.0)) rest = 0.0;
-    if (showHours) {
-        part(sign, hours, " h");
+    if (!(minutes >= 0.0 && minutes < SecondsPerMinute)) minutes = 0.0;
+    if (!(seconds >= 0.0 && seconds < SecondsPerMinute)) seconds = 0.0;
+}
+
+double CorrectionParts::shownSeconds() const {
+    const double whole = (showHours && std::isfinite(hours) ? SecondsPerHour * hours : 0.0) +
+                         SecondsPerMinute * minutes + seconds;
+    return sign == '-' ? -whole : whole;
+}
+
+CorrectionCaption::CorrectionCaption(const CorrectionParts& parts) {
+    if (parts.showHours) {
+        part(parts.sign, parts.hours, " h");
         part(0, 0, "  ");
     }
-    part(sign, minutes, " min");
+    part(parts.sign, parts.minutes, " min");
     part(0, 0, "  ");
-    part(sign, rest, " sec");
+    part(parts.sign, parts.seconds, " sec");
+}
+
+double DaySeconds(int month, int day, const WindowState& state) {
+    return model::CorrectionSeconds(model::MonthStartDays[static_cast<std::size_t>(month)] + day -
+                                        1,
+                                    state.Longitude, state.ZoneMeridian, state.Pi);
 }
 
 void CorrectionCaption::part(char sign, double number, std::string_view unit) {

@@ -20,11 +20,27 @@ int MonthOf(std::string_view text);
 // one below -60 minutes.
 bool ShowHoursFor(const WindowState& state);
 
-// The caption of one value: "+29 min  +15 sec", "-01 h  -46 min  -39 sec". Seconds are cut,
-// never rounded; every part carries the sign of the whole, and 0 carries "+".
+// The parts a value shows: whole hours (where shown), minutes and seconds of its magnitude, cut,
+// never rounded, and the sign of the whole, which every part carries; 0 carries "+".
+struct CorrectionParts {
+    CorrectionParts(double seconds, bool showHours);
+    // The signed whole number of seconds the parts show: "-01 h  -46 min  -39 sec" is -6399,
+    // "+29 min  +15 sec" 1755. An hours part that is no number counts nothing.
+    double shownSeconds() const;
+
+    char sign;
+    bool showHours;
+    double hours;
+    double minutes;
+    double seconds;
+};
+
+// The caption of one value: "+29 min  +15 sec", "-01 h  -46 min  -39 sec".
 class CorrectionCaption {
 public:
-    CorrectionCaption(double seconds, bool showHours);
+    CorrectionCaption(double seconds, bool showHours)
+        : CorrectionCaption(CorrectionParts(seconds, showHours)) {}
+    explicit CorrectionCaption(const CorrectionParts& parts);
     std::string_view text() const { return {buffer_.data(), size_}; }
 
 private:
@@ -33,6 +49,10 @@ private:
     std::array<char, 1024> buffer_{};
     std::size_t size_ = 0;
 };
+
+// The correction of day `day` (1 for the first) of month `month` (0 for January) at the stored
+// location, in seconds.
+double DaySeconds(int month, int day, const WindowState& state);
 
 struct TableLabels {
     std::array<ui::Label*, TableRows> days;

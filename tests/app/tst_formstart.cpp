@@ -2,14 +2,12 @@
 // with its frame and field colours, the view switch, focus, and the table and diagram it fills.
 
 #include "app/formstart.h"
-#include "support/child.h"
-#include "ui/fonts.h"
+#include "support/form_fixture.h"
 
 #include <QApplication>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
@@ -41,17 +39,14 @@ void type(QWidget* field, const QString& text) {
 
 } // namespace
 
-class TestFormStart : public QObject {
+class TestFormStart : public QObject, FormFixture {
     Q_OBJECT
 
-    std::unique_ptr<FormStart> form;
-    ui::TextBox* box(const QString& name) { return child<ui::TextBox>(*form, name); }
     ui::TextBox* degrees() { return child<ui::TextBox>(*form, "TextMLo"); }
     ui::TextBox* minutes() { return child<ui::TextBox>(*form, "TextPLo"); }
     ui::TextBox* seconds() { return child<ui::TextBox>(*form, "TextDLo"); }
     ui::ComboBox* zone() { return child<ui::ComboBox>(*form, "ComboZW"); }
     ui::ComboBox* month() { return child<ui::ComboBox>(*form, "ComboMonth"); }
-    QWidget* control(const QString& name) { return child<QWidget>(*form, name); }
     bool shown(const QString& name) { return !control(name)->isHidden(); }
     QString caption(const QString& name) { return child<QLabel>(*form, name)->text(); }
     void setLocation(const QString& d, const QString& m, const QString& s, bool east) {
@@ -68,15 +63,8 @@ class TestFormStart : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        ui::InstallFontSubstitution();
-    }
-    void init() {
-        form = std::make_unique<FormStart>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void initTestCase() { startUp(); }
+    void init() { openForm(false); }
     void cleanup() { form.reset(); }
 
     void startsWithTheDiagramCentred() {

@@ -3,8 +3,7 @@
 // of every control and the reminder frame that announces itself as an alert.
 
 #include "app/formstart.h"
-#include "support/child.h"
-#include "ui/fonts.h"
+#include "support/form_fixture.h"
 #include "views/lists.h"
 
 #include <QAbstractItemView>
@@ -12,7 +11,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
-#include <QStyleFactory>
 #include <QtTest>
 
 using namespace app;
@@ -29,13 +27,9 @@ QAccessibleInterface* accessible(QObject* object) {
 
 } // namespace
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public QObject, FormFixture {
     Q_OBJECT
 
-    std::unique_ptr<FormStart> form;
-    QWidget* control(const QString& name) { return child<QWidget>(*form, name); }
-    ui::ComboBox* combo(const QString& name) { return child<ui::ComboBox>(*form, name); }
-    ui::TextBox* box(const QString& name) { return child<ui::TextBox>(*form, name); }
     QString focused() {
         QWidget* focus = QApplication::focusWidget();
         return focus ? focus->objectName() : QStringLiteral("(none)");
@@ -60,16 +54,8 @@ class TestKeyboard : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        ui::InstallFontSubstitution();
-    }
-    void init() {
-        form = std::make_unique<FormStart>();
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
+    void initTestCase() { startUp(); }
+    void init() { openForm(true); }
     void cleanup() { form.reset(); }
 
     void theFocusStartsInTheFirstField() { QCOMPARE(focused(), QString("TextDLo")); }
@@ -593,14 +579,20 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("31"));
         QCOMPARE(focused(), QString("TextPLo"));
 
-        QCOMPARE(form->viewMenu().actions().size(), 2);
-        QCOMPARE(form->viewMenu().actions().first()->text(), QString("Αντιγραφή"));
-        QCOMPARE(form->viewMenu().actions().last()->text(), QString("Εκτύπωση…"));
+        // Each command is one action, on the window and in the menu, which shows its keys.
+        auto* copy = child<QAction>(*form, "copyAction");
+        auto* print = child<QAction>(*form, "printAction");
+        QCOMPARE(form->viewMenu().actions(), (QList<QAction*>{copy, print}));
+        QCOMPARE(form->actions(), form->viewMenu().actions());
+        QCOMPARE(copy->text(), QString("Αντιγραφή"));
+        QCOMPARE(print->text(), QString("Εκτύπωση…"));
+        QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         focus("CommandDiagram");
         key(Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(form->viewMenu().isVisible());
-        QVERIFY(!form->viewMenu().actions().last()->isEnabled()); // the reminder prints nothing
-        form->viewMenu().actions().first()->trigger();
+        QVERIFY(!print->isEnabled()); // the reminder prints nothing
+        copy->trigger();
         form->viewMenu().close();
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Παρακαλώ διορθώστε\n"));
         QVERIFY(control("PictureError")->isVisible());

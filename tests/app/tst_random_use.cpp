@@ -19,12 +19,11 @@
 #include "support/odd_values.h"
 #include "support/rules.h"
 #include "support/window_check.h"
-#include "ui/fonts.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QResizeEvent>
-#include <QStyleFactory>
 #include <QtTest>
 #include <deque>
 #include <random>
@@ -311,10 +310,7 @@ class TestRandomUse : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        ui::InstallFontSubstitution();
-    }
+    void initTestCase() { ui::StartUp(); }
     void cleanup() { form.reset(); }
 
     void twentyThousandRandomActions() {

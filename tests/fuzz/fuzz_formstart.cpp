@@ -14,11 +14,10 @@
 #include "app/formstart.h"
 #include "support/odd_values.h"
 #include "support/window_check.h"
-#include "ui/fonts.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QResizeEvent>
-#include <QStyleFactory>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -212,8 +211,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_formstart";
     static char* argv[] = {name, nullptr};
     Application = new QApplication(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ui::InstallFontSubstitution();
+    ui::StartUp();
 
     // The odd values of the issue in every text-bearing control, both views, rendered.
     const QString digits = QString::fromStdString(odd::MillionDigits());

@@ -4,13 +4,12 @@
 
 #include "app/formstart.h"
 #include "support/child.h"
-#include "ui/fonts.h"
+#include "ui/startup.h"
 #include "views/diagram.h"
 #include "views/lists.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QtTest>
 #include <map>
 #include <set>
@@ -52,8 +51,7 @@ class TestHiDpi : public QObject {
 
 private slots:
     void initTestCase() {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        ui::InstallFontSubstitution();
+        ui::StartUp();
         if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
             scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
         form = std::make_unique<FormStart>();

@@ -4,11 +4,11 @@
 #include "ui/fonts.h"
 #include "ui/picturebox.h"
 #include "ui/registry.h"
+#include "ui/startup.h"
 #include "views/lists.h"
 
 #include <QApplication>
 #include <QFontInfo>
-#include <QStyleFactory>
 #include <QtTest>
 #include <algorithm>
 #include <limits>
@@ -31,10 +31,7 @@ class TestUi : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        InstallFontSubstitution();
-    }
+    void initTestCase() { ui::StartUp(); }
     void init() {
         form = std::make_unique<Form>();
         controls = std::make_unique<Controls>(*form, views::WindowLists());

@@ -1,9 +1,9 @@
 // The diagram scale, the month pictures through the operations they record, and the captions of
 // the table of values.
 
-#include "ui/fonts.h"
 #include "ui/picturebox.h"
 #include "ui/registry.h"
+#include "ui/startup.h"
 #include "views/copy.h"
 #include "views/diagram.h"
 #include "views/lists.h"
@@ -56,7 +56,7 @@ class TestViews : public QObject {
 
 private slots:
     void initTestCase() {
-        ui::InstallFontSubstitution();
+        ui::StartUp();
         controls = std::make_unique<ui::Controls>(form, views::WindowLists());
         for (int i = 0; i < TimeLabelCount; ++i)
             labels[static_cast<std::size_t>(i)] = &controls->get<ui::Label>("Labeltime", i);
@@ -335,24 +335,30 @@ private slots:
         QFETCH(QString, whole);
         const CorrectionCaption text(seconds, hours);
         QCOMPARE(QString::fromLatin1(text.text().data(), qsizetype(text.text().size())), caption);
-        QCOMPARE(CaptionSeconds(caption), whole);
+        const CorrectionParts parts(seconds, hours);
+        QCOMPARE(QString::fromStdString(model::WholeNumberText(parts.shownSeconds())), whole);
     }
 
     // The copies' HTML: one table, a header row, then a row a day whose seconds read the caption
     // beside them (sign and hours included); the caption cells are marked as text.
     void htmlTablesCarryCaptionsAndSeconds() {
-        const QStringList twoDays{"+29 min  +15 sec", "-01 h  -46 min  -39 sec"};
-        const QString table = TableHtml(twoDays);
-        QCOMPARE(table.count("<table>"), 1);
-        QVERIFY(table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th></tr>"));
-        QCOMPARE(table.count("<tr>"), 3);
+        // January at the opening place; February at 0° in GMT -02:00, where hours show.
+        WindowState january{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30};
+        WindowState february{
+            .ZoneMeridian = -30, .ShowHours = true, .MonthFirstDay = 32, .MonthLength = 28};
         const QRegularExpression row("<tr>((?:<td>[^<]*</td>)+)<td "
                                      "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td><td>(-?\\d+)</td></tr>");
-        QStringList seconds;
-        for (auto match = row.globalMatch(table); match.hasNext();)
-            seconds << match.next().captured(3);
-        QCOMPARE(seconds, QStringList({"1755", "-6399"}));
-        QVERIFY(table.contains("<td>1</td><td sdnum") && table.contains("<td>2</td><td sdnum"));
+        for (const auto& [state, first] :
+             {std::pair{january, "1755"}, std::pair{february, "-6399"}}) {
+            const QString table = TableHtml(state);
+            QCOMPARE(table.count("<table>"), 1);
+            QVERIFY(
+                table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th></tr>"));
+            QCOMPARE(table.count("<tr>"), state.MonthLength + 1);
+            const QRegularExpressionMatch day1 = row.match(table);
+            QCOMPARE(day1.captured(1), QString("<td>1</td>"));
+            QCOMPARE(day1.captured(3), QString(first));
+        }
 
         // The year at the opening place (23° 31' 43" East, GMT +02:00), and where hours show.
         for (const double longitude : {23.0 + 31.0 / 60 + 43.0 / 3600, -150.0}) {

@@ -1,0 +1,134 @@
+#include "app/formstart.h"
+
+#include "views/copy.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QToolTip>
+
+// The view area's side of the window: which view is on show, and what the user can do with it
+// (copy, print, point at a dot, open its menu).
+
+namespace app {
+
+void FormStart::Show(Shown view) {
+    shownView_ = view;
+    // The reminder panel shows itself as it lays its frames out.
+    PictureDiagram.setVisible(view == Shown::Diagram);
+    PictureMatrix.setVisible(view == Shown::Table);
+    if (view != Shown::Reminder) PictureError.hide();
+    // The reminder has nothing to print: its command is disabled, and its key does nothing.
+    printAction_->setEnabled(view != Shown::Reminder);
+}
+
+ui::PictureBox& FormStart::ShownView() const {
+    switch (shownView_) {
+    case Shown::Diagram:
+        return PictureDiagram;
+    case Shown::Table:
+        return PictureMatrix;
+    case Shown::Reminder:
+        return PictureError;
+    }
+    return PictureDiagram;
+}
+
+QAction* FormStart::AddCommand(const QString& text, QKeySequence::StandardKey keys,
+                               const char* name) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    addAction(action);
+    viewMenu_->addAction(action);
+    return action;
+}
+
+void FormStart::contextMenuEvent(QContextMenuEvent* event) {
+    // A click that no control inside the view area answered reaches the window.
+    const ui::PictureBox& view = ShownView();
+    if (!view.geometry().contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    viewMenu_->popup(event->globalPos());
+}
+
+void FormStart::OpenContextMenu() {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
+    if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+        const QPoint at = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, field->mapToGlobal(at));
+        QCoreApplication::sendEvent(field, &event);
+        return;
+    }
+    const ui::PictureBox& view = ShownView();
+    viewMenu_->popup(view.mapToGlobal(view.rect().center()));
+}
+
+bool FormStart::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return ui::Form::eventFilter(watched, event);
+    for (std::size_t m = 0; m < months_.size(); ++m) {
+        if (watched != months_[m]) continue;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int month = static_cast<int>(m);
+        const int day =
+            views::DayUnder(months_[m]->toScale(help->pos()).x(), model::MonthLengths[m], state_);
+        QToolTip::showText(help->globalPos(), views::DotTip(month, day, state_), months_[m]);
+        return true;
+    }
+    return ui::Form::eventFilter(watched, event);
+}
+
+void FormStart::OpenPrintDialog() {
+    switch (shownView_) {
+    case Shown::Diagram:
+        views::OpenPrintPreview(this, views::Paper::Diagram, PaperSources());
+        break;
+    case Shown::Table:
+        views::OpenPrintPreview(this, views::Paper::Table, PaperSources());
+        break;
+    case Shown::Reminder:
+        break; // nothing to print
+    }
+}
+
+bool FormStart::PrintShownView(QPrinter& printer) {
+    switch (shownView_) {
+    case Shown::Diagram:
+        return views::Print(printer, views::Paper::Diagram, PaperSources());
+    case Shown::Table:
+        return views::Print(printer, views::Paper::Table, PaperSources());
+    case Shown::Reminder:
+        return false; // nothing to print
+    }
+    return false;
+}
+
+void FormStart::CopyShownView() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return; // a platform with no clipboard
+    switch (shownView_) {
+    case Shown::Reminder: {
+        // The panel's request, then the caption and the rule of the frame on show.
+        QString text = LabelCor.caption() + u'\n';
+        for (std::size_t i = 0; i < reminderFrames_.size(); ++i)
+            if (!reminderFrames_[i]->isHidden())
+                text += reminderFrames_[i]->title() + u'\n' + reminderRules_[i]->caption() + u'\n';
+        clipboard->setText(text);
+        break;
+    }
+    case Shown::Table:
+        clipboard->setMimeData(views::TableCopy(shown_, state_));
+        break;
+    case Shown::Diagram:
+        clipboard->setMimeData(views::DiagramCopy(shown_, state_, PictureDiagram));
+        break;
+    }
+}
+
+} // namespace app

@@ -1,0 +1,12 @@
+#pragma once
+// What every start of the program sets before its first window, shared by the program, its tests
+// and its benchmarks.
+
+namespace ui {
+
+// The Fusion style, which draws the controls alike on every desktop and the design face's
+// substitution. Call once, when the application object exists and before the first window is
+// made.
+void StartUp();
+
+} // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+// The views on paper, drawn from what the last refresh left: the recordings and captions the
+// screen shows and the stored state. Text and vectors only, never a picture.
+
+#include "ui/picturebox.h"
+#include "views/state.h"
+#include "views/table.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+
+namespace views {
+
+// What can be printed: the diagram on a landscape page, the table's month on a portrait page.
+enum class Paper { Diagram, Table };
+
+// Where a paper copy takes its contents from.
+struct PaperSources {
+    const LocationTexts& shown; // the location as the last refresh read it
+    const WindowState& state;
+    const ui::PictureBox& diagram;
+    const TableLabels& table;
+};
+
+QPageLayout::Orientation OrientationOf(Paper paper);
+
+// Opens the print preview of `paper`, from which the user prints it.
+void OpenPrintPreview(QWidget* parent, Paper paper, const PaperSources& from);
+
+// Prints `paper` on one page of `printer`; false where the printer would not start or finish.
+bool Print(QPrinter& printer, Paper paper, const PaperSources& from);
+
+// A panel and the pictures and labels it holds, from their recordings and captions, in the
+// panel's own pixels.
+void DrawPanel(QPainter& painter, const ui::PictureBox& panel);
+
+} // namespace views
