@@ -21,8 +21,9 @@ void FormStart::Show(Shown view) {
     PictureDiagram.setVisible(view == Shown::Diagram);
     PictureMatrix.setVisible(view == Shown::Table);
     if (view != Shown::Reminder) PictureError.hide();
-    // The reminder has nothing to print: its command is disabled, and its key does nothing.
+    // The reminder has nothing to print: its commands are disabled, and the key does nothing.
     printAction_->setEnabled(view != Shown::Reminder);
+    printYearAction_->setEnabled(view != Shown::Reminder);
 }
 
 ui::PictureBox& FormStart::ShownView() const {
@@ -95,6 +96,16 @@ void FormStart::OpenPrintDialog() {
     case Shown::Reminder:
         break; // nothing to print
     }
+}
+
+void FormStart::OpenYearCardDialog() {
+    if (shownView_ != Shown::Reminder)
+        views::OpenPrintPreview(this, views::Paper::YearCard, PaperSources());
+}
+
+bool FormStart::PrintYearCard(QPrinter& printer) {
+    return shownView_ != Shown::Reminder &&
+           views::Print(printer, views::Paper::YearCard, PaperSources());
 }
 
 bool FormStart::PrintShownView(QPrinter& printer) {

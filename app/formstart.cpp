@@ -69,7 +69,9 @@ FormStart::FormStart()
                      &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")},
       viewMenu_(new QMenu(this)),
       copyAction_(AddCommand(QStringLiteral("Αντιγραφή"), QKeySequence::Copy, "copyAction")),
-      printAction_(AddCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")) {
+      printAction_(AddCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")),
+      printYearAction_(AddCommand(QStringLiteral("Εκτύπωση έτους…"), QKeySequence::UnknownKey,
+                                  "printYearAction")) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::SetColours(this, QColor(), Qt::black, true);
@@ -120,6 +122,7 @@ FormStart::FormStart()
     viewMenu_->setAccessibleName(QStringLiteral("Αντιγραφή και εκτύπωση"));
     connect(copyAction_, &QAction::triggered, this, &FormStart::CopyShownView);
     connect(printAction_, &QAction::triggered, this, &FormStart::OpenPrintDialog);
+    connect(printYearAction_, &QAction::triggered, this, &FormStart::OpenYearCardDialog);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,

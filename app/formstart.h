@@ -58,6 +58,9 @@ public:
     // the table on one portrait page. The reminder has nothing to print: false, and nothing is
     // printed. Runs from the print preview that the print command (Ctrl+P, the menu) opens.
     bool PrintShownView(QPrinter& printer);
+    // Prints the year card of the last refresh's place: every day's value on one A4 page. Runs
+    // from the print preview that «Εκτύπωση έτους…» opens; false under the reminder.
+    bool PrintYearCard(QPrinter& printer);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -73,8 +76,9 @@ private:
     // A command of the window and of the view area's menu, with its standard keys.
     QAction* AddCommand(const QString& text, QKeySequence::StandardKey keys, const char* name);
     void PaintMonthPicture(int month);
-    // Opens the print preview for the view on show.
+    // Opens the print preview for the view on show, or for the year card.
     void OpenPrintDialog();
+    void OpenYearCardDialog();
     views::PaperSources PaperSources() const {
         return {shown_, state_, PictureDiagram, tableLabels_};
     }
@@ -115,6 +119,7 @@ private:
     QMenu* viewMenu_;
     QAction* copyAction_;
     QAction* printAction_;
+    QAction* printYearAction_;
     std::array<ui::PictureBox*, model::MonthCount> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};

@@ -1,11 +1,13 @@
 #include "views/print.h"
 
+#include "model/correction.h"
 #include "ui/fonts.h"
 #include "views/copy.h"
 
 #include <QFontMetricsF>
 #include <QPrintPreviewDialog>
 #include <algorithm>
+#include <array>
 #include <qdrawutil.h>
 
 namespace views {
@@ -18,6 +20,8 @@ constexpr double ValuePoints = 11.25;
 constexpr double AfterHeading = 0.5; // the space below the heading
 constexpr double AfterMonth = 1.5;   // the month's line and the space below it
 constexpr double RowPitch = 1.25;
+// The year card's largest size: smaller where its columns would not fit the page.
+constexpr double CardPoints = 11.25;
 // Between the days' column and the values.
 const QString ColumnGap = QStringLiteral("    ");
 
@@ -84,6 +88,70 @@ void PrintTable(QPainter& painter, const QRectF& page, const PaperSources& from)
     }
 }
 
+// A year card's cell: the parts of the table's caption, compact, the sign once before them.
+// "+29 min  +15 sec" is "+29:15", "-01 h  -46 min  -39 sec" is "-1:46:39".
+QString CompactText(const CorrectionParts& parts) {
+    auto twoDigits = [](double number) {
+        return QString::fromStdString(model::WholeNumberText(number)).rightJustified(2, u'0');
+    };
+    QString text(QChar::fromLatin1(parts.sign));
+    if (parts.showHours) text += QString::fromStdString(model::WholeNumberText(parts.hours)) + u':';
+    return text + twoDigits(parts.minutes) + u':' + twoDigits(parts.seconds);
+}
+
+// The year card: the place line, then a row a day number with the day's value in each month's
+// column (empty where the month has no such day), then how to read it. The face is sized so that
+// the widest value and month name fit their column and every line fits the page.
+void PrintYearCard(QPainter& painter, const QRectF& page, const PaperSources& from) {
+    double top = PrintHeading(painter, page, PlaceLine(from.shown).trimmed());
+    const bool showHours = ShowHoursFor(from.state);
+    std::array<std::array<QString, TableRows>, model::MonthCount> cells;
+    for (int month = 0; month < model::MonthCount; ++month)
+        for (int day = 1; day <= model::MonthLengths[static_cast<std::size_t>(month)]; ++day)
+            cells[static_cast<std::size_t>(month)][static_cast<std::size_t>(day - 1)] =
+                CompactText(CorrectionParts(DaySeconds(month, day, from.state), showHours));
+
+    // Measured at the largest size on the page's device, then scaled to what the page holds.
+    QFont font = PaperFont(CardPoints, false);
+    painter.setFont(font);
+    QFontMetricsF metrics(painter.font());
+    double widest = 0;
+    for (const auto& column : cells)
+        for (const QString& cell : column) widest = std::max(widest, metrics.horizontalAdvance(cell));
+    for (int month = 0; month < model::MonthCount; ++month)
+        widest = std::max(widest, metrics.horizontalAdvance(MonthName(month)));
+    const double gap = metrics.horizontalAdvance(ColumnGap);
+    const double dayWidth = metrics.horizontalAdvance(QStringLiteral("31"));
+    const double width = dayWidth + model::MonthCount * (gap + widest);
+    // The names, the days, and the line on how to read the card below a gap.
+    const double height = ((TableRows + 1) * RowPitch + AfterMonth) * metrics.height();
+    const double fit = std::min({1.0, page.width() / width, (page.bottom() - top) / height});
+    font.setPointSizeF(CardPoints * fit);
+    painter.setFont(font);
+    metrics = QFontMetricsF(painter.font());
+    const double pitch = metrics.height() * RowPitch;
+    // Every text right-aligned in its column. Each line is written left to right, so that the
+    // page's text reads row by row.
+    auto writeLine = [&](const QString& day, auto&& cellOf) {
+        const double baseline = top + metrics.ascent();
+        double right = page.left() + dayWidth * fit;
+        painter.drawText(QPointF(right - metrics.horizontalAdvance(day), baseline), day);
+        for (int month = 0; month < model::MonthCount; ++month) {
+            right += (gap + widest) * fit;
+            const QString cell = cellOf(static_cast<std::size_t>(month));
+            painter.drawText(QPointF(right - metrics.horizontalAdvance(cell), baseline), cell);
+        }
+        top += pitch;
+    };
+    painter.setPen(Qt::black);
+    writeLine(QString(), [](std::size_t month) { return MonthName(static_cast<int>(month)); });
+    for (std::size_t row = 0; row < TableRows; ++row)
+        writeLine(QString::number(row + 1), [&](std::size_t month) { return cells[month][row]; });
+    top += pitch * (AfterMonth - RowPitch);
+    painter.drawText(QPointF(page.left(), top + metrics.ascent()),
+                     QStringLiteral("Ώρα ρολογιού = ώρα ηλιακού ρολογιού + διόρθωση"));
+}
+
 } // namespace
 
 QPageLayout::Orientation OrientationOf(Paper paper) {
@@ -92,12 +160,16 @@ QPageLayout::Orientation OrientationOf(Paper paper) {
         return QPageLayout::Landscape;
     case Paper::Table:
         return QPageLayout::Portrait;
+    case Paper::YearCard:
+        return QPageLayout::Landscape;
     }
     return QPageLayout::Portrait;
 }
 
 bool Print(QPrinter& printer, Paper paper, const PaperSources& from) {
     printer.setPageOrientation(OrientationOf(paper));
+    // The card is laid out for one A4 page.
+    if (paper == Paper::YearCard) printer.setPageSize(QPageSize(QPageSize::A4));
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRectF page(QPointF(0, 0),
@@ -108,6 +180,9 @@ bool Print(QPrinter& printer, Paper paper, const PaperSources& from) {
         break;
     case Paper::Table:
         PrintTable(painter, page, from);
+        break;
+    case Paper::YearCard:
+        PrintYearCard(painter, page, from);
         break;
     }
     return painter.end();

@@ -12,8 +12,9 @@
 
 namespace views {
 
-// What can be printed: the diagram on a landscape page, the table's month on a portrait page.
-enum class Paper { Diagram, Table };
+// What can be printed: the diagram on a landscape page, the table's month on a portrait page,
+// and the year card: every day's value on one landscape page, a column a month.
+enum class Paper { Diagram, Table, YearCard };
 
 // Where a paper copy takes its contents from.
 struct PaperSources {

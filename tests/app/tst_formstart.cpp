@@ -488,13 +488,14 @@ private slots:
     void printsTheDiagramAndTheTable() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        auto print = [&](const QString& name) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(folder.filePath(name + ".pdf"));
-            if (!form->PrintShownView(printer)) return QString();
-            return printer.outputFileName();
+        auto printer = [&](const QString& name, bool (FormStart::*what)(QPrinter&)) {
+            QPrinter target(QPrinter::HighResolution);
+            target.setOutputFormat(QPrinter::PdfFormat);
+            target.setOutputFileName(folder.filePath(name + ".pdf"));
+            if (!(form.get()->*what)(target)) return QString();
+            return target.outputFileName();
         };
+        auto print = [&](const QString& name) { return printer(name, &FormStart::PrintShownView); };
         auto run = [](const QString& program, const QStringList& arguments) {
             QProcess process;
             process.start(program, arguments);
@@ -543,9 +544,61 @@ private slots:
             at = found + 1;
         }
 
+        // The year card: one A4 page, no picture, the month names, and a line a day number with
+        // that day's value of every month that has it, in month order, worked from the table's
+        // captions: "+29 min  +15 sec" is +29:15, "-01 h  -46 min  -39 sec" is -1:46:39.
+        const QRegularExpression part("([+-])(\\d+) (h|min|sec)");
+        auto compact = [&](const QString& caption) {
+            QStringList numbers;
+            QString sign;
+            for (auto match = part.globalMatch(caption); match.hasNext();) {
+                const QRegularExpressionMatch found = match.next();
+                sign = found.captured(1);
+                numbers << (found.captured(3) == "h" ? QString::number(found.captured(2).toInt())
+                                                     : found.captured(2));
+            }
+            return sign + numbers.join(':');
+        };
+        // The worked values: 1 January at the opening place, 1 February at 0° in GMT -02:00.
+        for (const auto& [d, zoneText, m1, first] :
+             {std::tuple{"23", "GMT +02:00", 0, "+29:15"},
+              std::tuple{"0", "GMT -02:00", 1, "-1:46:39"}}) {
+            setLocation(d, d == QString("0") ? "0" : "31", d == QString("0") ? "0" : "43", true);
+            pick(zone(), zoneText);
+            std::array<QStringList, 31> days;
+            for (int m = 0; m < 12; ++m) {
+                pick(month(), month()->itemText(m));
+                for (int row = 0; row < 31; ++row)
+                    if (shown(QStringLiteral("LabelValT(%1)").arg(row)))
+                        days[row] << compact(caption(QStringLiteral("LabelValT(%1)").arg(row)));
+            }
+            QCOMPARE(days[0][m1], QString(first));
+            QCOMPARE(days[28].size(), 11); // no 29 February
+            const QString card = printer("card", &FormStart::PrintYearCard);
+            QVERIFY(!card.isEmpty());
+            QVERIFY(shape(card) > 1.0);
+            QCOMPARE(run("pdfinfo", {card}).contains(QRegularExpression("A4")), true);
+            QCOMPARE(run("pdfimages", {"-list", card}).trimmed().split('\n').size(), 2);
+            const QStringList lines = run("pdftotext", {"-layout", card, "-"}).split('\n');
+            QString names;
+            for (int m = 0; m < 12; ++m) names += month()->itemText(m) + ' ';
+            QVERIFY2(lines.contains(' ' + names.trimmed()) ||
+                         std::any_of(
+                             lines.begin(), lines.end(),
+                             [&](const QString& l) { return l.simplified() == names.trimmed(); }),
+                     qPrintable(lines.join('\n')));
+            for (int day = 1; day <= 31; ++day) {
+                const QString expected = QString::number(day) + ' ' + days[day - 1].join(' ');
+                QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                     [&](const QString& l) { return l.simplified() == expected; }),
+                         qPrintable(expected + "\n" + lines.join('\n')));
+            }
+        }
+
         box("TextMLo")->setText("200");
         child<QPushButton>(*form, "CommandDiagram")->click();
         QVERIFY(print("reminder").isEmpty()); // nothing to print
+        QVERIFY(printer("reminder card", &FormStart::PrintYearCard).isEmpty());
     }
 };
 

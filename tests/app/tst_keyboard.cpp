@@ -582,16 +582,18 @@ private slots:
         // Each command is one action, on the window and in the menu, which shows its keys.
         auto* copy = child<QAction>(*form, "copyAction");
         auto* print = child<QAction>(*form, "printAction");
-        QCOMPARE(form->viewMenu().actions(), (QList<QAction*>{copy, print}));
+        auto* printYear = child<QAction>(*form, "printYearAction");
+        QCOMPARE(form->viewMenu().actions(), (QList<QAction*>{copy, print, printYear}));
         QCOMPARE(form->actions(), form->viewMenu().actions());
         QCOMPARE(copy->text(), QString("Αντιγραφή"));
         QCOMPARE(print->text(), QString("Εκτύπωση…"));
+        QCOMPARE(printYear->text(), QString("Εκτύπωση έτους…"));
         QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         focus("CommandDiagram");
         key(Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(form->viewMenu().isVisible());
-        QVERIFY(!print->isEnabled()); // the reminder prints nothing
+        QVERIFY(!print->isEnabled() && !printYear->isEnabled()); // the reminder prints nothing
         copy->trigger();
         form->viewMenu().close();
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Παρακαλώ διορθώστε\n"));
