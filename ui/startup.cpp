@@ -4,12 +4,20 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTranslator>
 
 namespace ui {
 
 void StartUp() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     InstallFontSubstitution();
+    // The whole program speaks Greek, whatever the locale: so do the windows the toolkit draws
+    // for it. The translator lives as long as the application.
+    auto* toolkit = new QTranslator(qApp);
+    if (toolkit->load(QStringLiteral(":/translations/qtbase_el.qm")))
+        QCoreApplication::installTranslator(toolkit);
+    else
+        qWarning("the Greek texts of the toolkit are missing");
 }
 
 } // namespace ui

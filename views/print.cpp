@@ -5,7 +5,10 @@
 #include "views/copy.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QToolBar>
 #include <algorithm>
 #include <array>
 #include <qdrawutil.h>
@@ -20,6 +23,11 @@ constexpr double ValuePoints = 11.25;
 constexpr double AfterHeading = 0.5; // the space below the heading
 constexpr double AfterMonth = 1.5;   // the month's line and the space below it
 constexpr double RowPitch = 1.25;
+// The print preview's height, as a part of the screen's available area, and the room left for a
+// window manager's borders and title bar, in pixels.
+constexpr double PreviewHeight = 0.85;
+constexpr int PreviewFrame = 16;
+constexpr int PreviewTitle = 32;
 // The year card's largest size: smaller where its columns would not fit the page.
 constexpr double CardPoints = 11.25;
 // Between the days' column and the values.
@@ -117,7 +125,8 @@ void PrintYearCard(QPainter& painter, const QRectF& page, const PaperSources& fr
     QFontMetricsF metrics(painter.font());
     double widest = 0;
     for (const auto& column : cells)
-        for (const QString& cell : column) widest = std::max(widest, metrics.horizontalAdvance(cell));
+        for (const QString& cell : column)
+            widest = std::max(widest, metrics.horizontalAdvance(cell));
     for (int month = 0; month < model::MonthCount; ++month)
         widest = std::max(widest, metrics.horizontalAdvance(MonthName(month)));
     const double gap = metrics.horizontalAdvance(ColumnGap);
@@ -195,6 +204,19 @@ void OpenPrintPreview(QWidget* parent, Paper paper, const PaperSources& from) {
     dialog.setWindowTitle(QStringLiteral("Εκτύπωση"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [paper, &from](QPrinter* target) { Print(*target, paper, from); });
+    // Wide enough for the whole toolbar, its print button at the end included, which the
+    // toolkit's own size hides behind the toolbar's overflow; tall enough to show the page well;
+    // both within the screen's available area, title bar and borders left room.
+    const QScreen* screen =
+        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    if (const auto* toolbar = dialog.findChild<QToolBar*>(); toolbar && screen) {
+        const QRect area = screen->availableGeometry();
+        const QSize frame(PreviewFrame, PreviewFrame + PreviewTitle);
+        const int width = std::max(dialog.sizeHint().width(), toolbar->sizeHint().width());
+        const int height = static_cast<int>(area.height() * PreviewHeight);
+        dialog.resize(std::min(width, area.width() - frame.width()),
+                      std::min(height, area.height() - frame.height()));
+    }
     dialog.exec();
 }
 
