@@ -63,4 +63,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # substitute font, which nothing links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# In a Wayland session the program is a Wayland client where Qt's plugin is there, else XWayland's.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds one of the CMake presets (CMakePresets.json): ci by default.
-# Usage: scripts/build.sh [PRESET] [cmake --build options...], e.g. scripts/build.sh ci --target exisosi
+# Configures and builds one of the CMake presets (CMakePresets.json): release (the users' build,
+# into build/) by default.
+# Usage: scripts/build.sh [PRESET] [cmake --build options...], e.g. scripts/build.sh release --target exisosi
 set -euo pipefail
 cd "$(dirname "$0")/.."
-preset=${1:-ci}
+preset=${1:-release}
 shift || true
 cmake --preset "$preset" ${CMAKE_ARGS:-} >/dev/null
 cmake --build --preset "$preset" -j"$(nproc)" "$@"

@@ -37,12 +37,14 @@ debs=("$work"/exisosi_*.deb)
 deb=${debs[0]}
 [ -f "$deb" ] || fail "cpack made no exisosi_*.deb"
 
-# Declared: the Qt runtime the program links and the font its captions are set in.
+# Declared: the Qt runtime the program links and the font its captions are set in. Debian 13
+# renamed some libraries in its 64-bit time_t transition (libqt6core6t64): either name counts.
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
-  tr ',' '\n' <<<"$depends" | grep -q "^ *$package\b" || fail "Depends lacks $package: $depends"
+  tr ',' '\n' <<<"$depends" | grep -qE "^ *${package}(t64)?( |$)" ||
+    fail "Depends lacks $package: $depends"
 done
-# Every package it names is one apt knows (a Debian 12 package, not a local name).
+# Every package it names is one apt knows (a package of this release, not a local name).
 for package in $(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/|.*//'); do
   apt-cache show --no-all-versions "$package" >/dev/null 2>&1 || fail "apt knows no $package"
 done
@@ -55,8 +57,23 @@ done
 
 # lintian warns that it runs as root, which it must here; that one line is left out.
 command -v lintian >/dev/null || fail "lintian is missing (scripts/deps.sh test installs it)"
+# lintian reports any warning of `appstreamcli validate-tree` as appstream-metadata-validation-
+# failed, and AppStream 1.0 (Debian 13) warns that the metainfo links no homepage, which the
+# program does not have (packaging/check-install.sh). With 1.0 that tag is left out, and the same
+# validation runs here with that one warning lowered to an info. With 0.16 (Debian 12) nothing is
+# left out: an override in the package would go unused there, and lintian reports that too.
+suppress=()
+if ! appstreamcli --version | grep -q 'version: 0\.'; then
+  suppress=(--suppress-tags appstream-metadata-validation-failed)
+  dpkg-deb -x "$deb" "$work/tree"
+  appstreamcli validate-tree --no-net --no-color --override=url-homepage-missing=info \
+    "$work/tree" >"$work/appstream.log" 2>&1 || {
+    cat "$work/appstream.log" >&2
+    fail "appstreamcli validate-tree rejects the package's metainfo"
+  }
+fi
 status=0
-lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" \
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "${suppress[@]}" "$deb" \
   >"$work/lintian.log" 2>&1 || status=$?
 grep -v '^running with root privileges is not recommended!$' "$work/lintian.log" >&2 || true
 [ "$status" -eq 0 ] || fail "lintian: fix each tag above, or override it with its reason"

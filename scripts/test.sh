@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds the CI preset (g++, warnings as errors)
-# and runs every test of its test preset. Then builds the sanitize preset (clang,
+# into build-ci/ and runs every test of its test preset. Then builds the sanitize preset (clang,
 # AddressSanitizer, UndefinedBehaviorSanitizer, the libFuzzer targets of tests/fuzz, warnings as
 # errors) into build-fuzz/ and runs the suite there with a short run of each fuzz target.
 # EXISOSI_SANITIZE_RUN=0 leaves the second half out.
