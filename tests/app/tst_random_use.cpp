@@ -373,7 +373,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, byReturn);
         open();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         fields[1]->setText("7"); // a refresh would make it "07"
         auto& combo = Control<ui::ComboBox>(*form, list);
         const QString before = combo.itemText(combo.currentIndex());

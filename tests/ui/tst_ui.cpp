@@ -228,7 +228,8 @@ private slots:
     void combosOfferFixedLists() {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         auto& zone = get<ComboBox>("ComboZW");
         QSignalSpy picks(&zone, &ComboBox::Click);
         QCOMPARE(zone.count(), 33);
