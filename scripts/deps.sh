@@ -10,7 +10,9 @@ run_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
   fonts-liberation2 xvfb xauth imagemagick)
 # clang and libclang-rt-dev (its sanitizer and libFuzzer runtimes) follow the release's default
 # clang, whatever its version. weston and qt6-wayland run the program under Wayland (tests/e2e).
-test_packages=("${run_packages[@]}" clang libclang-rt-dev dbus at-spi2-core
+# fonts-dejavu-core: the face of a system without Liberation Sans (tst_hidpi_dejavu), and the
+# one openbox draws its title bar in, which sets the framed window's height in the README picture.
+test_packages=("${run_packages[@]}" clang libclang-rt-dev fonts-dejavu-core dbus at-spi2-core
   python3-pyatspi appstream dpkg-dev file valgrind desktop-file-utils openbox x11-utils xclip xdotool
   libbenchmark-dev hyperfine jq poppler-utils lintian weston qt6-wayland)
 # The committed code is formatted with clang-format 14 (scripts/check-format.sh): taken where the
