@@ -21,9 +21,10 @@ void FormStart::Show(Shown view) {
     PictureDiagram.setVisible(view == Shown::Diagram);
     PictureMatrix.setVisible(view == Shown::Table);
     if (view != Shown::Reminder) PictureError.hide();
-    // The reminder has nothing to print: its commands are disabled, and the key does nothing.
-    printAction_->setEnabled(view != Shown::Reminder);
-    printYearAction_->setEnabled(view != Shown::Reminder);
+    // The reminder has nothing to print: the print commands are disabled, and the key does
+    // nothing.
+    printAction_->setEnabled(ShownPaper().has_value());
+    printYearAction_->setEnabled(ShownPaper().has_value());
 }
 
 ui::PictureBox& FormStart::ShownView() const {
@@ -85,39 +86,34 @@ bool FormStart::eventFilter(QObject* watched, QEvent* event) {
     return ui::Form::eventFilter(watched, event);
 }
 
-void FormStart::OpenPrintDialog() {
+std::optional<views::Paper> FormStart::ShownPaper() const {
     switch (shownView_) {
     case Shown::Diagram:
-        views::OpenPrintPreview(this, views::Paper::Diagram, PaperSources());
-        break;
+        return views::Paper::Diagram;
     case Shown::Table:
-        views::OpenPrintPreview(this, views::Paper::Table, PaperSources());
-        break;
+        return views::Paper::Table;
     case Shown::Reminder:
-        break; // nothing to print
+        return std::nullopt; // nothing to print
     }
+    return std::nullopt;
 }
 
-void FormStart::OpenYearCardDialog() {
-    if (shownView_ != Shown::Reminder)
-        views::OpenPrintPreview(this, views::Paper::YearCard, PaperSources());
-}
-
-bool FormStart::PrintYearCard(QPrinter& printer) {
-    return shownView_ != Shown::Reminder &&
-           views::Print(printer, views::Paper::YearCard, PaperSources());
+void FormStart::OpenPrintDialog() {
+    if (const auto paper = ShownPaper()) views::OpenPrintPreview(this, *paper, PaperSources());
 }
 
 bool FormStart::PrintShownView(QPrinter& printer) {
-    switch (shownView_) {
-    case Shown::Diagram:
-        return views::Print(printer, views::Paper::Diagram, PaperSources());
-    case Shown::Table:
-        return views::Print(printer, views::Paper::Table, PaperSources());
-    case Shown::Reminder:
-        return false; // nothing to print
-    }
-    return false;
+    const auto paper = ShownPaper();
+    return paper && views::Print(printer, *paper, PaperSources());
+}
+
+// The year card prints wherever the view on show does.
+void FormStart::OpenYearCardDialog() {
+    if (ShownPaper()) views::OpenPrintPreview(this, views::Paper::YearCard, PaperSources());
+}
+
+bool FormStart::PrintYearCard(QPrinter& printer) {
+    return ShownPaper() && views::Print(printer, views::Paper::YearCard, PaperSources());
 }
 
 void FormStart::CopyShownView() {

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <array>
+#include <optional>
 
 namespace app {
 
@@ -71,6 +72,8 @@ private:
     // What the view area shows since the last refresh.
     enum class Shown { Diagram, Table, Reminder };
     ui::PictureBox& ShownView() const;
+    // What the view on show prints as, or none.
+    std::optional<views::Paper> ShownPaper() const;
     // Shows one view and hides the others.
     void Show(Shown view);
     // A command of the window and of the view area's menu, with its standard keys.
