@@ -15,7 +15,7 @@
 
 namespace app {
 
-void FormStart::Show(Shown view) {
+void FormStart::showView(Shown view) {
     shownView_ = view;
     // The reminder panel shows itself as it lays its frames out.
     PictureDiagram.setVisible(view == Shown::Diagram);
@@ -23,11 +23,11 @@ void FormStart::Show(Shown view) {
     if (view != Shown::Reminder) PictureError.hide();
     // The reminder has nothing to print: the print commands are disabled, and the key does
     // nothing.
-    printAction_->setEnabled(ShownPaper().has_value());
-    printYearAction_->setEnabled(ShownPaper().has_value());
+    printAction_->setEnabled(shownPaper().has_value());
+    printYearAction_->setEnabled(shownPaper().has_value());
 }
 
-ui::PictureBox& FormStart::ShownView() const {
+ui::PictureBox& FormStart::shownPicture() const {
     switch (shownView_) {
     case Shown::Diagram:
         return PictureDiagram;
@@ -39,7 +39,7 @@ ui::PictureBox& FormStart::ShownView() const {
     return PictureDiagram;
 }
 
-QAction* FormStart::AddCommand(const QString& text, QKeySequence::StandardKey keys,
+QAction* FormStart::addCommand(const QString& text, QKeySequence::StandardKey keys,
                                const char* name) {
     auto* action = new QAction(text, this);
     action->setObjectName(QString::fromLatin1(name));
@@ -51,7 +51,7 @@ QAction* FormStart::AddCommand(const QString& text, QKeySequence::StandardKey ke
 
 void FormStart::contextMenuEvent(QContextMenuEvent* event) {
     // A click that no control inside the view area answered reaches the window.
-    const ui::PictureBox& view = ShownView();
+    const ui::PictureBox& view = shownPicture();
     if (!view.geometry().contains(event->pos())) {
         event->ignore();
         return;
@@ -59,7 +59,7 @@ void FormStart::contextMenuEvent(QContextMenuEvent* event) {
     viewMenu_->popup(event->globalPos());
 }
 
-void FormStart::OpenContextMenu() {
+void FormStart::openContextMenu() {
     QWidget* focus = QApplication::focusWidget();
     if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
     if (auto* field = qobject_cast<QLineEdit*>(focus)) {
@@ -68,25 +68,25 @@ void FormStart::OpenContextMenu() {
         QCoreApplication::sendEvent(field, &event);
         return;
     }
-    const ui::PictureBox& view = ShownView();
+    const ui::PictureBox& view = shownPicture();
     viewMenu_->popup(view.mapToGlobal(view.rect().center()));
 }
 
 bool FormStart::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ToolTip) return ui::Form::eventFilter(watched, event);
-    for (std::size_t m = 0; m < months_.size(); ++m) {
-        if (watched != months_[m]) continue;
+    for (int month = 1; month <= model::MonthCount; ++month) {
+        ui::PictureBox* picture = model::ofMonth(months_, month);
+        if (watched != picture) continue;
         const auto* help = static_cast<QHelpEvent*>(event);
-        const int month = static_cast<int>(m);
-        const int day =
-            views::DayUnder(months_[m]->toScale(help->pos()).x(), model::MonthLengths[m], state_);
-        QToolTip::showText(help->globalPos(), views::DotTip(month, day, state_), months_[m]);
+        const int day = views::dayUnder(picture->toScale(help->pos()).x(),
+                                        model::ofMonth(model::MonthLengths, month), state_);
+        QToolTip::showText(help->globalPos(), views::dotTip(month, day, state_), picture);
         return true;
     }
     return ui::Form::eventFilter(watched, event);
 }
 
-std::optional<views::Paper> FormStart::ShownPaper() const {
+std::optional<views::Paper> FormStart::shownPaper() const {
     switch (shownView_) {
     case Shown::Diagram:
         return views::Paper::Diagram;
@@ -98,25 +98,25 @@ std::optional<views::Paper> FormStart::ShownPaper() const {
     return std::nullopt;
 }
 
-void FormStart::OpenPrintDialog() {
-    if (const auto paper = ShownPaper()) views::OpenPrintPreview(this, *paper, PaperSources());
+void FormStart::openPrintDialog() {
+    if (const auto paper = shownPaper()) views::openPrintPreview(this, *paper, paperSources());
 }
 
-bool FormStart::PrintShownView(QPrinter& printer) {
-    const auto paper = ShownPaper();
-    return paper && views::Print(printer, *paper, PaperSources());
+bool FormStart::printShownView(QPrinter& printer) {
+    const auto paper = shownPaper();
+    return paper && views::print(printer, *paper, paperSources());
 }
 
 // The year card prints wherever the view on show does.
-void FormStart::OpenYearCardDialog() {
-    if (ShownPaper()) views::OpenPrintPreview(this, views::Paper::YearCard, PaperSources());
+void FormStart::openYearCardDialog() {
+    if (shownPaper()) views::openPrintPreview(this, views::Paper::YearCard, paperSources());
 }
 
-bool FormStart::PrintYearCard(QPrinter& printer) {
-    return ShownPaper() && views::Print(printer, views::Paper::YearCard, PaperSources());
+bool FormStart::printYearCard(QPrinter& printer) {
+    return shownPaper() && views::print(printer, views::Paper::YearCard, paperSources());
 }
 
-void FormStart::CopyShownView() {
+void FormStart::copyShownView() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return; // a platform with no clipboard
     switch (shownView_) {
@@ -130,10 +130,10 @@ void FormStart::CopyShownView() {
         break;
     }
     case Shown::Table:
-        clipboard->setMimeData(views::TableCopy(shown_, state_));
+        clipboard->setMimeData(views::tableCopy(refresh_.location, state_));
         break;
     case Shown::Diagram:
-        clipboard->setMimeData(views::DiagramCopy(shown_, state_, PictureDiagram));
+        clipboard->setMimeData(views::diagramCopy(refresh_.location, state_, PictureDiagram));
         break;
     }
 }

@@ -33,12 +33,12 @@ private:
 };
 
 // Where a frame of the reminder stands among its four, which follow the checks' order.
-std::size_t FrameIndex(input::ReminderFrame frame) {
+std::size_t frameIndex(input::ReminderFrame frame) {
     return static_cast<std::size_t>(frame) -
            static_cast<std::size_t>(input::ReminderFrame::Degrees);
 }
 
-void Mark(ui::TextBox& box, input::FieldMark mark) {
+void mark(ui::TextBox& box, input::FieldMark mark) {
     if (mark == input::FieldMark::Red) box.setForeColor(Red);
     if (mark == input::FieldMark::Blue) box.setForeColor(Blue);
 }
@@ -46,7 +46,7 @@ void Mark(ui::TextBox& box, input::FieldMark mark) {
 } // namespace
 
 FormStart::FormStart()
-    : controls_(*this, views::WindowLists()), TextMLo(controls_.get<ui::TextBox>("TextMLo")),
+    : controls_(*this, views::windowLists()), TextMLo(controls_.get<ui::TextBox>("TextMLo")),
       TextPLo(controls_.get<ui::TextBox>("TextPLo")),
       TextDLo(controls_.get<ui::TextBox>("TextDLo")),
       OptionEast(controls_.get<ui::OptionButton>("OptionEast")),
@@ -68,21 +68,21 @@ FormStart::FormStart()
       reminderRules_{&controls_.get<ui::Label>("Label3"), &controls_.get<ui::Label>("Label5"),
                      &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")},
       viewMenu_(new QMenu(this)),
-      copyAction_(AddCommand(QStringLiteral("Αντιγραφή"), QKeySequence::Copy, "copyAction")),
-      printAction_(AddCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")),
-      printYearAction_(AddCommand(QStringLiteral("Εκτύπωση έτους…"), QKeySequence::UnknownKey,
+      copyAction_(addCommand(QStringLiteral("Αντιγραφή"), QKeySequence::Copy, "copyAction")),
+      printAction_(addCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")),
+      printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), QKeySequence::UnknownKey,
                                   "printYearAction")) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
-    ui::SetColours(this, QColor(), Qt::black, true);
-    setFixedSize(ui::PixelOf(ui::FormWidth), ui::PixelOf(ui::FormHeight));
+    ui::setColours(this, QColor(), ui::Black.colour(), true);
+    setFixedSize(ui::pixelOf(ui::FormWidth), ui::pixelOf(ui::FormHeight));
     // A fixed single border: a close button, no minimise or maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    for (int m = 1; m <= model::MonthCount; ++m)
-        months_[static_cast<std::size_t>(m - 1)] =
-            &controls_.get<ui::PictureBox>(QStringLiteral("PictureM%1").arg(m));
+    for (int month = 1; month <= model::MonthCount; ++month)
+        model::ofMonth(months_, month) =
+            &controls_.get<ui::PictureBox>(QStringLiteral("PictureM%1").arg(month));
     for (int i = 0; i < views::TimeLabelCount; ++i)
         timeLabels_[static_cast<std::size_t>(i)] = &controls_.get<ui::Label>("Labeltime", i);
     for (int i = 0; i < views::TableRows; ++i) {
@@ -120,13 +120,13 @@ FormStart::FormStart()
     // claims the key before the window's command sees it.
     viewMenu_->setObjectName(QStringLiteral("viewMenu"));
     viewMenu_->setAccessibleName(QStringLiteral("Αντιγραφή και εκτύπωση"));
-    connect(copyAction_, &QAction::triggered, this, &FormStart::CopyShownView);
-    connect(printAction_, &QAction::triggered, this, &FormStart::OpenPrintDialog);
-    connect(printYearAction_, &QAction::triggered, this, &FormStart::OpenYearCardDialog);
+    connect(copyAction_, &QAction::triggered, this, &FormStart::copyShownView);
+    connect(printAction_, &QAction::triggered, this, &FormStart::openPrintDialog);
+    connect(printYearAction_, &QAction::triggered, this, &FormStart::openYearCardDialog);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
-                &FormStart::OpenContextMenu);
+                &FormStart::openContextMenu);
     // Return or Enter in a longitude field applies it: the button of the view chosen last.
     for (ui::TextBox* field : {&TextMLo, &TextPLo, &TextDLo})
         connect(field, &QLineEdit::returnPressed, this, [this] {
@@ -147,7 +147,7 @@ void FormStart::Form_Load() {
     Form_Resize();
 }
 
-views::LocationTexts FormStart::ReadLocationTexts() const {
+views::LocationTexts FormStart::readLocationTexts() const {
     return {TextMLo.text().toStdString(), TextPLo.text().toStdString(),
             TextDLo.text().toStdString(), OptionEast.isChecked(),
             ComboZW.currentText().toStdString()};
@@ -156,32 +156,29 @@ views::LocationTexts FormStart::ReadLocationTexts() const {
 void FormStart::Form_Resize() {
     BoxField degrees(TextMLo), minutes(TextPLo), seconds(TextDLo);
     input::NormaliseFields(degrees, minutes, seconds);
+    refresh_.location = readLocationTexts();
     const input::ValidationFailure failure =
         input::CheckFields(degrees.text(), minutes.text(), seconds.text());
 
     if (failure != input::ValidationFailure::None) {
-        const input::FailureDisplay display = input::DisplayOf(failure);
-        Mark(TextMLo, display.marks[0]);
-        Mark(TextPLo, display.marks[1]);
-        Mark(TextDLo, display.marks[2]);
-        Show(Shown::Reminder);
+        const input::FailureDisplay display = input::displayOf(failure);
+        mark(TextMLo, display.marks[0]);
+        mark(TextPLo, display.marks[1]);
+        mark(TextDLo, display.marks[2]);
+        showView(Shown::Reminder);
         // The panel's layout hides every frame, then the failure's shows: no moment between the
         // two can be seen, so the frame that is to show is left as it is.
-        failureFrame_ = display.frame == input::ReminderFrame::None
-                            ? nullptr
-                            : reminderFrames_[FrameIndex(display.frame)];
+        refresh_.failureFrame = display.frame == input::ReminderFrame::None
+                                    ? nullptr
+                                    : reminderFrames_[frameIndex(display.frame)];
         PictureError_Resize();
-        if (failureFrame_) failureFrame_->show();
-        failureFrame_ = nullptr;
+        if (refresh_.failureFrame) refresh_.failureFrame->show();
+        refresh_.failureFrame = nullptr;
     } else {
         TextMLo.setForeColor(Green);
         TextPLo.setForeColor(Green);
         TextDLo.setForeColor(Green);
-        state_.ZoneMeridian = input::ReadTimeZone(ComboZW.currentText().toStdString()).ZoneMeridian;
-        state_.Longitude = input::ReadLongitude(degrees.text(), minutes.text(), seconds.text(),
-                                                OptionEast.isChecked())
-                               .Longitude;
-        state_.Pi = model::Pi;
+        views::storeLocation(refresh_.location, state_);
         for (int i = 0; i < views::TableRows; ++i) {
             ui::Label& day = *tableLabels_.days[static_cast<std::size_t>(i)];
             ui::Label& value = *tableLabels_.values[static_cast<std::size_t>(i)];
@@ -191,13 +188,13 @@ void FormStart::Form_Resize() {
         }
         // Every row is hidden until the table's paint shows the month's: no moment between the
         // two can be seen, so the paint gives each row its final visibility at once.
-        rowsReset_ = true;
+        refresh_.rowsReset = true;
         switch (state_.ViewMode) {
         case views::ViewMode::Diagram:
-            Show(Shown::Diagram);
+            showView(Shown::Diagram);
             break;
         case views::ViewMode::Table:
-            Show(Shown::Table);
+            showView(Shown::Table);
             break;
         }
     }
@@ -267,28 +264,26 @@ void FormStart::PictureError_Resize() {
         child->setLeft((PictureError.Width() - child->Width()) / 2.0f);
     PictureError.show();
     for (ui::Frame* frame : reminderFrames_)
-        if (frame != failureFrame_) frame->hide();
+        if (frame != refresh_.failureFrame) frame->hide();
 }
 
 void FormStart::PictureDiagram_Paint() {
     PictureDiagram.Cls();
     const ui::PictureBox& january = *months_[0];
-    views::SetUpDiagram(ReadLocationTexts(), january.Width(), january.Height(), state_);
+    views::setUpDiagram(readLocationTexts(), january.Width(), january.Height(), state_);
 }
 
-void FormStart::PaintMonthPicture(int month) {
+void FormStart::paintMonthPicture(int month) {
     const ui::PictureBox& january = *months_[0];
     const views::JanuaryGeometry geometry{january.Width(), january.Height(), january.Top()};
-    views::PaintMonth(month, *months_[static_cast<std::size_t>(month - 1)], geometry, state_,
+    views::paintMonth(month, *model::ofMonth(months_, month), geometry, state_,
                       month == 1 ? &timeLabels_ : nullptr, PictureDiagram.isVisibleTo(this));
 }
 
 void FormStart::PictureMatrix_Paint() {
-    // The last paint of every refresh: what it reads is what the copies name.
-    shown_ = ReadLocationTexts();
-    views::PaintTable(PictureMatrix, shown_, ComboMonth.currentText().toStdString(), state_,
-                      tableLabels_, rowsReset_);
-    rowsReset_ = false;
+    views::paintTable(PictureMatrix, readLocationTexts(), ComboMonth.currentText().toStdString(),
+                      state_, tableLabels_, refresh_.rowsReset);
+    refresh_.rowsReset = false;
 }
 
 } // namespace app

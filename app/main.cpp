@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    ui::StartUp();
+    ui::startUp();
     app::FormStart form;
     form.show();
     return QApplication::exec();

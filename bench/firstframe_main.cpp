@@ -9,7 +9,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    ui::StartUp();
+    ui::startUp();
     app::FormStart form;
     bench::QuitOnFirstFrame(form);
     form.show();

@@ -137,7 +137,7 @@ QWidget* MakeDesigned(const ui::ControlSpec& design, QWidget* parent, const Loca
     }
     }
     // Face and colours first, so that the texts are laid out once.
-    if (design.points > 0) widget->setFont(ui::DesignFont(design.points, design.bold));
+    if (design.points > 0) widget->setFont(ui::designFont(design.points, design.bold));
     QPalette palette = widget->palette();
     if (const QColor fore = design.fore.colour(); fore.isValid())
         for (QPalette::ColorRole role :
@@ -165,7 +165,7 @@ QWidget* MakeDesigned(const ui::ControlSpec& design, QWidget* parent, const Loca
 // The location the window opens at, read from its designed captions.
 Location OpeningLocation() {
     QHash<QString, QString> captions;
-    for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists()))
+    for (const ui::ControlSpec& design : ui::windowContents(views::windowLists()))
         captions.insert(design.name, design.caption);
     auto text = [&](const char* name) { return captions.value(QLatin1String(name)).toStdString(); };
     return {input::ReadLongitude(text("TextMLo"), text("TextPLo"), text("TextDLo"), true).Longitude,
@@ -182,7 +182,7 @@ int main(int argc, char* argv[]) {
     if (designed) {
         // Also gives the default font, which the captions the design gives no face take, the
         // drawn family.
-        ui::InstallFontSubstitution();
+        ui::installFontSubstitution();
         at = OpeningLocation();
     }
 
@@ -191,20 +191,20 @@ int main(int argc, char* argv[]) {
     black.setColor(QPalette::Window, Qt::black);
     window.setPalette(black);
     window.setAutoFillBackground(true);
-    window.setFixedSize(ui::PixelOf(ui::FormWidth), ui::PixelOf(ui::FormHeight));
+    window.setFixedSize(ui::pixelOf(ui::FormWidth), ui::pixelOf(ui::FormHeight));
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     if (designed) window.setWindowTitle(ui::FormTitle);
 
     // The minute labels of the diagram, as the January picture places them.
-    const double top = views::TopMinuteFor(
+    const double top = views::topMinuteFor(
         model::CorrectionMinutes(model::PeakDay, at.longitude, at.zoneMeridian));
     int timeRow = 0;
 
     // Containers before what they hold; a bordered picture's children start inside its border.
     QHash<QString, QWidget*> containers{{QStringLiteral("FormStart"), &window}};
     QHash<QString, float> insets;
-    for (const ui::ControlSpec& row : ui::WindowContents(views::WindowLists())) {
+    for (const ui::ControlSpec& row : ui::windowContents(views::windowLists())) {
         QWidget* parent = containers.value(row.container);
         QWidget* widget = designed ? MakeDesigned(row, parent, at) : MakeEmpty(row, parent);
         const float inset = insets.value(row.container, 0.0f);
@@ -214,7 +214,7 @@ int main(int argc, char* argv[]) {
             const double minutes = top - timeRow;
             static_cast<QLabel*>(widget)->setText(
                 QString::fromStdString(model::FormatMinuteLabel(minutes)));
-            const double share = model::MinuteLabelHasTwoParts(minutes) ? 3.0 : 4.0;
+            const double share = model::minuteLabelHasTwoParts(minutes) ? 3.0 : 4.0;
             rect.top = static_cast<float>(240 + views::RowPitch * timeRow - rect.height / share);
             ++timeRow;
         }
@@ -223,8 +223,8 @@ int main(int argc, char* argv[]) {
             rect.width = static_cast<float>(size.width() * ui::TwipsPerPixel);
             rect.height = static_cast<float>(size.height() * ui::TwipsPerPixel);
         }
-        widget->setGeometry(ui::PixelOf(inset + rect.left), ui::PixelOf(inset + rect.top),
-                            ui::PixelOf(rect.width), ui::PixelOf(rect.height));
+        widget->setGeometry(ui::pixelOf(inset + rect.left), ui::pixelOf(inset + rect.top),
+                            ui::pixelOf(rect.width), ui::pixelOf(rect.height));
         if (row.flags & ui::flag::Hidden) widget->hide();
         if (row.index < 0) containers.insert(row.name, widget);
         if (row.kind == ui::Kind::PictureBox && (row.flags & ui::flag::Border))

@@ -18,7 +18,7 @@
 //   month             the next month picked, table on show;
 //   longitude/<view>  other degrees typed, then the view's button;
 //   switch/<view>     the other view's button pressed, with the same texts;
-//   copy/diagram      CopyShownView() with the diagram on show (a picture at twice the density).
+//   copy/diagram      copyShownView() with the diagram on show (a picture at twice the density).
 // Before each measured action, the unmeasured steps leave other degrees than the last time
 // (cycling through seven), so that what is measured never repeats the previous result.
 // memory             resident memory and heap in use after 10 and after --refreshes=N refreshes
@@ -276,7 +276,7 @@ std::vector<Action> Actions() {
         {"switch/table", shown("CommandDiagram"), click("CommandMatrix")},
         {"switch/diagram", shown("CommandMatrix"), click("CommandDiagram")},
         {"copy/diagram", shown("CommandDiagram"),
-         [](FormStart& form, int) { form.CopyShownView(); }},
+         [](FormStart& form, int) { form.copyShownView(); }},
     };
     for (const char* view : {"diagram", "table"}) {
         const char* button = std::strcmp(view, "diagram") == 0 ? "CommandDiagram" : "CommandMatrix";
@@ -325,7 +325,7 @@ void Memory(benchmark::State& state) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    ui::StartUp();
+    ui::startUp();
 
     benchmark::Initialize(&argc, argv);
     for (int i = 1; i < argc; ++i)

@@ -21,8 +21,8 @@ std::vector<ui::DrawOp> MonthOperations(int month, double longitude, double zone
     const float dayWidth = static_cast<float>(JanuaryWidth) / views::DaysAcross;
     const float minuteHeight = static_cast<float>(JanuaryHeight) / views::MinutesDown;
     const double top =
-        views::TopMinuteFor(model::CorrectionMinutes(model::PeakDay, longitude, zoneMeridian));
-    const views::MonthStyle& style = views::StyleOf(month);
+        views::topMinuteFor(model::CorrectionMinutes(model::PeakDay, longitude, zoneMeridian));
+    const views::MonthStyle& style = views::styleOf(month);
 
     std::vector<ui::DrawOp> ops;
     ops.push_back(ui::DrawOp::line(0, 0, 0, JanuaryHeight, style.line, 2));
@@ -34,12 +34,12 @@ std::vector<ui::DrawOp> MonthOperations(int month, double longitude, double zone
         const bool fifth = std::fmod(top - r + 1, 5.0) == 0.0;
         ops.push_back(ui::DrawOp::line(0, y, JanuaryWidth, y, views::GridColour, fifth ? 2 : 1));
     }
-    const int first = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
-    const int days = model::MonthLengths[static_cast<std::size_t>(month - 1)];
+    const int first = model::ofMonth(model::MonthStartDays, month);
+    const int days = model::ofMonth(model::MonthLengths, month);
     for (int d = 0; d < days; ++d) {
         const double c = model::CorrectionMinutes(first + d, longitude, zoneMeridian);
         const double x = static_cast<float>(d) * dayWidth + dayWidth / 2.0f;
-        const double y = views::RoundHalfEven((top - c) * minuteHeight);
+        const double y = views::roundHalfEven((top - c) * minuteHeight);
         for (int radius = 1; radius <= views::DotCircles; ++radius)
             ops.push_back(ui::DrawOp::circle(x, y, radius, views::DotColour, 1));
     }

@@ -19,7 +19,7 @@ const std::array<std::string_view, 33> ZoneItems{
 
 namespace {
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
     std::string result;
     result.reserve(text.size());
     std::size_t start = 0;
@@ -32,12 +32,12 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     return result;
 }
 
-bool Contains(std::string_view text, char c) {
+bool contains(std::string_view text, char c) {
     return text.find(c) != std::string_view::npos;
 }
 
 // Byte offset of the character with the given 0-based index in UTF-8 text, or npos.
-std::size_t CharacterOffset(std::string_view text, std::size_t index) {
+std::size_t characterOffset(std::string_view text, std::size_t index) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue; // continuation byte
@@ -47,20 +47,29 @@ std::size_t CharacterOffset(std::string_view text, std::size_t index) {
     return std::string_view::npos;
 }
 
-void CommaPass(TextField& field) {
+void commaPass(TextField& field) {
     const std::string text = field.text();
-    if (Contains(text, ',')) field.setText(ReplaceAll(text, ",", "."));
+    if (contains(text, ',')) field.setText(replaceAll(text, ",", "."));
 }
 
-void ZeroPass(TextField& field) {
+void zeroPass(TextField& field) {
     if (ReadNumber(field.text()) == 0.0) field.setText("00");
     const std::string text = field.text();
     const double value = ReadNumber(text);
-    if (!Contains(text, '0') && IsWhole(value) && value > 0.0 && value < 10.0)
+    if (!contains(text, '0') && isWhole(value) && value > 0.0 && value < 10.0)
         field.setText("0" + text);
 }
 
-bool OutOfRange(double value, double top) {
+// Arc minutes in a degree and arc seconds in an arc minute and in a degree; the largest
+// longitude East or West; the degrees of longitude in an hour of a zone's offset.
+constexpr double ArcMinutesPerDegree = 60.0;
+constexpr double ArcSecondsPerMinute = 60.0;
+constexpr double ArcSecondsPerDegree = 3600.0;
+constexpr double MaxLongitude = 180.0;
+constexpr double ZoneMinutesPerHour = 60.0;
+constexpr double DegreesPerHour = 15.0;
+
+bool outOfRange(double value, double top) {
     return value < 0.0 || value > top;
 }
 
@@ -71,12 +80,12 @@ constexpr double LargestMeridian = std::numeric_limits<double>::max() / 480.0;
 } // namespace
 
 void NormaliseFields(TextField& degrees, TextField& minutes, TextField& seconds) {
-    CommaPass(degrees);
-    CommaPass(minutes);
-    CommaPass(seconds);
-    ZeroPass(degrees);
-    ZeroPass(minutes);
-    ZeroPass(seconds);
+    commaPass(degrees);
+    commaPass(minutes);
+    commaPass(seconds);
+    zeroPass(degrees);
+    zeroPass(minutes);
+    zeroPass(seconds);
 }
 
 ValidationFailure CheckFields(std::string_view degreesText, std::string_view minutesText,
@@ -84,20 +93,20 @@ ValidationFailure CheckFields(std::string_view degreesText, std::string_view min
     // ReadNumber never yields infinity or NaN: a number too large for a double reads as the
     // largest one and so fails its range check.
     const double degrees = ReadNumber(degreesText);
-    if (!IsWhole(degrees)) return ValidationFailure::DegreesNotWhole;
-    if (OutOfRange(degrees, 180.0)) return ValidationFailure::DegreesOutOfRange;
+    if (!isWhole(degrees)) return ValidationFailure::DegreesNotWhole;
+    if (outOfRange(degrees, MaxLongitude)) return ValidationFailure::DegreesOutOfRange;
     const double minutes = ReadNumber(minutesText);
-    if (!IsWhole(minutes)) return ValidationFailure::MinutesNotWhole;
-    if (OutOfRange(minutes, 60.0)) return ValidationFailure::MinutesOutOfRange;
+    if (!isWhole(minutes)) return ValidationFailure::MinutesNotWhole;
+    if (outOfRange(minutes, ArcMinutesPerDegree)) return ValidationFailure::MinutesOutOfRange;
     const double seconds = ReadNumber(secondsText);
-    if (!IsWhole(seconds)) return ValidationFailure::SecondsNotWhole;
-    if (OutOfRange(seconds, 60.0)) return ValidationFailure::SecondsOutOfRange;
-    if (degrees + minutes / 60.0 + seconds / 3600.0 > 180.0)
+    if (!isWhole(seconds)) return ValidationFailure::SecondsNotWhole;
+    if (outOfRange(seconds, ArcSecondsPerMinute)) return ValidationFailure::SecondsOutOfRange;
+    if (degrees + minutes / ArcMinutesPerDegree + seconds / ArcSecondsPerDegree > MaxLongitude)
         return ValidationFailure::LongitudeBeyond180;
     return ValidationFailure::None;
 }
 
-FailureDisplay DisplayOf(ValidationFailure failure) {
+FailureDisplay displayOf(ValidationFailure failure) {
     using enum FieldMark;
     switch (failure) {
     case ValidationFailure::None:
@@ -125,7 +134,8 @@ Longitude ReadLongitude(std::string_view degreesText, std::string_view minutesTe
     result.Minutes = ReadNumber(minutesText);
     result.Seconds = ReadNumber(secondsText);
     result.East = east;
-    double sum = result.Degrees + result.Minutes / 60.0 + result.Seconds / 3600.0;
+    double sum = result.Degrees + result.Minutes / ArcMinutesPerDegree +
+                 result.Seconds / ArcSecondsPerDegree;
     // Texts that fail the checks can still be read by the views. Holding the sum within the same
     // bound as a zone meridian keeps every correction computed from it finite.
     sum = std::clamp(sum, -LargestMeridian, LargestMeridian);
@@ -136,17 +146,18 @@ Longitude ReadLongitude(std::string_view degreesText, std::string_view minutesTe
 TimeZone ReadTimeZone(std::string_view text) {
     TimeZone zone;
     zone.ZoneText = std::string(text);
-    zone.ZoneNegative = Contains(text, '-');
+    zone.ZoneNegative = contains(text, '-');
 
-    const std::size_t minutesAt = CharacterOffset(text, 7); // the 8th character
+    const std::size_t minutesAt = characterOffset(text, 7); // the 8th character
     if (minutesAt != std::string_view::npos)
-        zone.ZoneMinutes = ReadNumber(ReplaceAll(text.substr(minutesAt), ":", " "));
+        zone.ZoneMinutes = ReadNumber(replaceAll(text.substr(minutesAt), ":", " "));
 
-    zone.ZoneHours = ReadNumber(ReplaceAll(ReplaceAll(zone.ZoneText, "GMT", " "), "ZP", " "));
+    zone.ZoneHours = ReadNumber(replaceAll(replaceAll(zone.ZoneText, "GMT", " "), "ZP", " "));
 
-    const double offset = zone.ZoneNegative ? zone.ZoneHours - zone.ZoneMinutes / 60.0
-                                            : zone.ZoneHours + zone.ZoneMinutes / 60.0;
-    zone.ZoneMeridian = offset * 15.0;
+    const double offset = zone.ZoneNegative
+                              ? zone.ZoneHours - zone.ZoneMinutes / ZoneMinutesPerHour
+                              : zone.ZoneHours + zone.ZoneMinutes / ZoneMinutesPerHour;
+    zone.ZoneMeridian = offset * DegreesPerHour;
     // Only a typed text can get here. An offset whose longitude term would overflow is read as
     // zone 0.
     if (!(std::fabs(zone.ZoneMeridian) <= LargestMeridian)) zone.ZoneMeridian = 0.0;

@@ -47,7 +47,7 @@ struct FailureDisplay {
     std::array<FieldMark, 3> marks;
 };
 
-FailureDisplay DisplayOf(ValidationFailure failure);
+FailureDisplay displayOf(ValidationFailure failure);
 
 struct Longitude {
     double Degrees = 0;

@@ -16,10 +16,10 @@ constexpr long long HugeExponent = 1'000'000'000'000LL;
 
 namespace {
 
-bool IsSkipped(char c) {
+bool isSkipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -31,7 +31,7 @@ double ReadNumber(std::string_view text) {
     bool negative = false;
     std::size_t i = 0;
     auto skip = [&] {
-        while (i < text.size() && IsSkipped(text[i])) ++i;
+        while (i < text.size() && isSkipped(text[i])) ++i;
     };
 
     skip();
@@ -49,7 +49,7 @@ double ReadNumber(std::string_view text) {
         skip();
         if (i >= text.size()) break;
         const char c = text[i];
-        if (IsDigit(c)) {
+        if (isDigit(c)) {
             sawDigit = true;
             digits += c;
             if (c != '0') significant = true;
@@ -79,7 +79,7 @@ double ReadNumber(std::string_view text) {
         bool sawExpDigit = false;
         for (;; ++i) {
             skip();
-            if (i >= text.size() || !IsDigit(text[i])) break;
+            if (i >= text.size() || !isDigit(text[i])) break;
             sawExpDigit = true;
             if (expDigits.empty() && text[i] == '0') continue;
             if (expDigits.size() < MaxExponentDigits)
@@ -110,7 +110,7 @@ double ReadNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-bool IsWhole(double value) {
+bool isWhole(double value) {
     return value == std::floor(value);
 }
 

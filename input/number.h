@@ -13,6 +13,6 @@ namespace input {
 double ReadNumber(std::string_view text);
 
 // True when the value equals its floor.
-bool IsWhole(double value);
+bool isWhole(double value);
 
 } // namespace input

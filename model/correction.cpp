@@ -11,7 +11,6 @@ namespace {
 constexpr double HalfDaySeconds = 43200.0;
 // Four minutes of time for every degree of longitude.
 constexpr double MinutesPerDegree = 4.0;
-constexpr double SecondsPerMinute = 60.0;
 } // namespace
 
 double SolarTermSeconds(int dayOfYear, double pi) {
@@ -34,7 +33,7 @@ double CorrectionMinutes(int dayOfYear, double longitude, double zoneMeridian, d
     return CorrectionSeconds(dayOfYear, longitude, zoneMeridian, pi) / SecondsPerMinute;
 }
 
-std::string WholeNumberText(double whole) {
+std::string wholeNumberText(double whole) {
     // 309 digits hold the largest double; the sign and the terminator fit in the rest.
     char buffer[328];
     if (whole == 0.0) whole = 0.0; // no "-0"
@@ -44,32 +43,33 @@ std::string WholeNumberText(double whole) {
     return std::string(buffer, result.ptr);
 }
 
-bool MinuteLabelHasTwoParts(double minutes) {
+bool minuteLabelHasTwoParts(double minutes) {
     const double magnitude = std::fabs(minutes);
-    if (magnitude < 60.0) return false;
-    const double rest = magnitude - 60.0 * std::floor(magnitude / 60.0);
-    return rest > 0.0 && rest < 60.0;
+    if (magnitude < MinutesPerHour) return false;
+    const double rest = magnitude - MinutesPerHour * std::floor(magnitude / MinutesPerHour);
+    return rest > 0.0 && rest < MinutesPerHour;
 }
 
 std::string FormatMinuteLabel(double minutes) {
-    if (minutes >= 60.0) {
-        const double hours = std::floor(minutes / 60.0);
-        double rest = minutes - 60.0 * hours;
-        if (!(rest >= 0.0 && rest < 60.0)) rest = 0.0; // beyond 2^53 the split is not exact
-        std::string text = "+" + WholeNumberText(hours) + "h ";
-        if (rest != 0.0) text += "+" + WholeNumberText(rest) + "min";
+    if (minutes >= MinutesPerHour) {
+        const double hours = std::floor(minutes / MinutesPerHour);
+        double rest = minutes - MinutesPerHour * hours;
+        if (!(rest >= 0.0 && rest < MinutesPerHour))
+            rest = 0.0; // beyond 2^53 the split is not exact
+        std::string text = "+" + wholeNumberText(hours) + "h ";
+        if (rest != 0.0) text += "+" + wholeNumberText(rest) + "min";
         return text;
     }
-    if (minutes <= -60.0) {
-        const double hours = -std::floor(-minutes / 60.0);
-        double rest = minutes - 60.0 * hours; // zero or negative
-        if (!(rest <= 0.0 && rest > -60.0)) rest = 0.0;
-        std::string text = WholeNumberText(hours) + "h ";
-        if (rest != 0.0) text += WholeNumberText(rest) + "min";
+    if (minutes <= -MinutesPerHour) {
+        const double hours = -std::floor(-minutes / MinutesPerHour);
+        double rest = minutes - MinutesPerHour * hours; // zero or negative
+        if (!(rest <= 0.0 && rest > -MinutesPerHour)) rest = 0.0;
+        std::string text = wholeNumberText(hours) + "h ";
+        if (rest != 0.0) text += wholeNumberText(rest) + "min";
         return text;
     }
-    if (minutes > 0.0) return "+" + WholeNumberText(minutes) + "min";
-    return WholeNumberText(minutes) + "min";
+    if (minutes > 0.0) return "+" + wholeNumberText(minutes) + "min";
+    return wholeNumberText(minutes) + "min";
 }
 
 } // namespace model

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,13 @@ inline const double Pi = 4.0 * std::atan(1.0);
 inline constexpr int DaysInYear = 365;
 inline constexpr int MonthCount = 12;
 
-// Indexed by month - 1 (0 is January). There is no leap day anywhere in the program.
+// Units of time.
+inline constexpr double SecondsPerMinute = 60.0;
+inline constexpr double MinutesPerHour = 60.0;
+inline constexpr double SecondsPerHour = SecondsPerMinute * MinutesPerHour;
+
+// The month tables, January first, read through ofMonth. There is no leap day anywhere in the
+// program.
 inline constexpr std::array<int, MonthCount> MonthLengths{31, 28, 31, 30, 31, 30,
                                                           31, 31, 30, 31, 30, 31};
 inline constexpr std::array<int, MonthCount> MonthStartDays{1,   32,  60,  91,  121, 152,
@@ -25,6 +32,23 @@ inline constexpr std::array<int, MonthCount> MonthStartDays{1,   32,  60,  91,  
 inline constexpr std::array<std::string_view, MonthCount> MonthNames{
     "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",     "Απρίλιος",  "Μάιος",     "Ιούνιος",
     "Ιούλιος",    "Αύγουστος",   "Σεπτέμβριος", "Οκτώβριος", "Νοέμβριος", "Δεκέμβριος"};
+
+// Entry `month` (1 for January, 12 for December) of a month table.
+template <typename Table> constexpr auto& ofMonth(Table& table, int month) {
+    return table[static_cast<std::size_t>(month - 1)];
+}
+
+// The DayOfYear (1 to 365) of day `day` (1 for the first) of month `month` (1 for January).
+constexpr int dayOfYear(int month, int day) {
+    return ofMonth(MonthStartDays, month) + day - 1;
+}
+
+// The month (1 for January) that starts on `dayOfYear`, or 0 when no month does.
+constexpr int monthStartingOn(int dayOfYear) {
+    for (int month = 1; month <= MonthCount; ++month)
+        if (ofMonth(MonthStartDays, month) == dayOfYear) return month;
+    return 0;
+}
 
 // The two days the views take for the extremes of the year.
 inline constexpr int PeakDay = 44;    // 13 February
@@ -43,7 +67,7 @@ double CorrectionMinutes(int dayOfYear, double longitude, double zoneMeridian, d
 // The whole number held in a double, written in plain decimal digits with a leading "-" when
 // negative: no exponent, no fraction, no thousands separator. Values that are not finite are
 // written as "inf", "-inf" or "nan".
-std::string WholeNumberText(double whole);
+std::string wholeNumberText(double whole);
 
 // The text of a minute label of the diagram: "+40min", "0min", "+1h ", "-2h -5min".
 // `minutes` is a whole number of minutes; it is held as a double so that any value, however
@@ -51,6 +75,6 @@ std::string WholeNumberText(double whole);
 std::string FormatMinuteLabel(double minutes);
 
 // True when FormatMinuteLabel(minutes) shows both hours and minutes.
-bool MinuteLabelHasTwoParts(double minutes);
+bool minuteLabelHasTwoParts(double minutes);
 
 } // namespace model

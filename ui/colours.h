@@ -22,6 +22,8 @@ inline constexpr Rgb Red{255, 0, 0};
 inline constexpr Rgb Purple{128, 0, 128};
 inline constexpr Rgb White{255, 255, 255};
 inline constexpr Rgb Black{0, 0, 0};
+// A frame's etched line: grey, with a white one beside it.
+inline constexpr Rgb EtchGrey{128, 128, 128};
 // The month pictures' borders and day lines, a shade deeper than their backgrounds.
 inline constexpr Rgb Periwinkle{160, 160, 255};
 inline constexpr Rgb PaleGreen{153, 223, 142};

@@ -10,7 +10,7 @@ namespace ui {
 
 const QString FormTitle = QStringLiteral("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ");
 
-QString ControlName(const QString& name, int index) {
+QString controlName(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
@@ -33,12 +33,12 @@ const QString Correct = QStringLiteral("Παρακαλώ διορθώστε");
 const QString East = QStringLiteral("Ανατολικά");
 const QString West = QStringLiteral("Δυτικά");
 
-void Append(std::vector<ControlSpec>& all, std::vector<ControlSpec> rows) {
+void append(std::vector<ControlSpec>& all, std::vector<ControlSpec> rows) {
     for (ControlSpec& row : rows) all.push_back(std::move(row));
 }
 
 // The window's own controls. The pictures show no caption: assistive technology names them.
-std::vector<ControlSpec> FormTable() {
+std::vector<ControlSpec> formTable() {
     const QString F = QStringLiteral("FormStart");
     return {
         {.name = "PictureError",
@@ -77,7 +77,7 @@ std::vector<ControlSpec> FormTable() {
 }
 
 // A frame of the reminder panel: announced when it shows, with its rule as the description.
-ControlSpec ReminderFrame(QString name, TwipRect rect, QString rule) {
+ControlSpec reminderFrame(QString name, TwipRect rect, QString rule) {
     return {.name = std::move(name),
             .kind = Kind::Frame,
             .container = "PictureError",
@@ -92,7 +92,7 @@ ControlSpec ReminderFrame(QString name, TwipRect rect, QString rule) {
 }
 
 // A rule inside its frame of the reminder panel.
-ControlSpec RuleLabel(QString name, QString frame, TwipRect rect, QString rule) {
+ControlSpec ruleLabel(QString name, QString frame, TwipRect rect, QString rule) {
     return {.name = std::move(name),
             .kind = Kind::Label,
             .container = std::move(frame),
@@ -105,12 +105,12 @@ ControlSpec RuleLabel(QString name, QString frame, TwipRect rect, QString rule) 
 }
 
 // The reminder panel and its four frames.
-std::vector<ControlSpec> ReminderTable() {
+std::vector<ControlSpec> reminderTable() {
     return {
-        ReminderFrame("FrameErrorD", {2520, 1440, 4935, 1575}, Rule60),
-        ReminderFrame("FrameErrorLo", {1800, 1440, 4575, 1935}, RuleLongitude),
-        ReminderFrame("FrameErrorP", {1080, 1440, 4935, 1575}, Rule60),
-        ReminderFrame("FrameErrorM", {240, 1440, 5175, 1575}, Rule180),
+        reminderFrame("FrameErrorD", {2520, 1440, 4935, 1575}, Rule60),
+        reminderFrame("FrameErrorLo", {1800, 1440, 4575, 1935}, RuleLongitude),
+        reminderFrame("FrameErrorP", {1080, 1440, 4935, 1575}, Rule60),
+        reminderFrame("FrameErrorM", {240, 1440, 5175, 1575}, Rule180),
         {.name = "LabelCor",
          .kind = Kind::Label,
          .container = "PictureError",
@@ -120,15 +120,15 @@ std::vector<ControlSpec> ReminderTable() {
          .back = LightYellow,
          .points = 12,
          .flags = AlignCenter},
-        RuleLabel("Label10", "FrameErrorD", {360, 360, 4095, 1095}, Rule60),
-        RuleLabel("Label11", "FrameErrorLo", {720, 360, 3255, 1335}, RuleLongitude),
-        RuleLabel("Label5", "FrameErrorP", {360, 360, 4095, 1095}, Rule60),
-        RuleLabel("Label3", "FrameErrorM", {480, 360, 4095, 1095}, Rule180),
+        ruleLabel("Label10", "FrameErrorD", {360, 360, 4095, 1095}, Rule60),
+        ruleLabel("Label11", "FrameErrorLo", {720, 360, 3255, 1335}, RuleLongitude),
+        ruleLabel("Label5", "FrameErrorP", {360, 360, 4095, 1095}, Rule60),
+        ruleLabel("Label3", "FrameErrorM", {480, 360, 4095, 1095}, Rule180),
     };
 }
 
 // The location frame: the longitude, East or West, the time zone and the two view buttons.
-std::vector<ControlSpec> LocationTable(const std::vector<QString>& zones) {
+std::vector<ControlSpec> locationTable(const std::vector<QString>& zones) {
     const QString L = QStringLiteral("FrameLocGeoCo");
     // A label of the frame: its caption in `fore` on light yellow, 12 pt, sized to its caption.
     auto word = [&](QString name, TwipRect rect, QString caption, Rgb fore) {
@@ -236,7 +236,7 @@ std::vector<ControlSpec> LocationTable(const std::vector<QString>& zones) {
 }
 
 // Where LabelMonth(i) stands: three columns of days 1-10, 11-20 and 21-31.
-TwipRect DayNumberPlace(int i) {
+TwipRect dayNumberPlace(int i) {
     const float left = i < 10 ? 800.0f : i < 20 ? 4100.0f : 7440.0f;
     const int r = i == 30 ? 10 : i % 10;
     const float top = r == 0   ? 1275.0f
@@ -247,7 +247,7 @@ TwipRect DayNumberPlace(int i) {
 }
 
 // The designed places of LabelValT(i); each refresh moves them beside their day numbers.
-TwipRect ValuePlace(int i) {
+TwipRect valuePlace(int i) {
     static constexpr std::array<float, 31> Tops{1295, 1680, 2040, 2400, 2760, 3000, 3390, 3750,
                                                 4110, 4470, 1320, 1710, 2070, 2430, 2790, 3000,
                                                 3390, 3750, 4110, 4470, 1320, 1710, 2070, 2430,
@@ -261,7 +261,7 @@ TwipRect ValuePlace(int i) {
 }
 
 // The table view: the month list and the 31 rows of day number and value.
-std::vector<ControlSpec> TableTable(const std::vector<QString>& months) {
+std::vector<ControlSpec> tableTable(const std::vector<QString>& months) {
     const QString T = QStringLiteral("PictureMatrix");
     std::vector<ControlSpec> rows{{.name = "ComboMonth",
                                    .kind = Kind::ComboBox,
@@ -279,7 +279,7 @@ std::vector<ControlSpec> TableTable(const std::vector<QString>& months) {
                         .index = i,
                         .kind = Kind::Label,
                         .container = T,
-                        .rect = ValuePlace(i),
+                        .rect = valuePlace(i),
                         .caption = "-55 h  -55 min  -55 sec",
                         .fore = Red,
                         .points = 9.75,
@@ -292,7 +292,7 @@ std::vector<ControlSpec> TableTable(const std::vector<QString>& months) {
                         .index = i,
                         .kind = Kind::Label,
                         .container = T,
-                        .rect = DayNumberPlace(i),
+                        .rect = dayNumberPlace(i),
                         .caption = "55",
                         .fore = DarkBlue,
                         .back = LightGreen,
@@ -328,7 +328,7 @@ constexpr std::array<MonthPicture, 12> MonthPictures{{
 }};
 
 // The diagram view: the twelve month pictures, the seven minute labels and the month names.
-std::vector<ControlSpec> DiagramTable(const std::vector<QString>& monthNames) {
+std::vector<ControlSpec> diagramTable(const std::vector<QString>& monthNames) {
     const QString D = QStringLiteral("PictureDiagram");
     std::vector<ControlSpec> rows;
     for (int month : {1, 3, 5, 7, 8, 10, 12, 2, 4, 6, 9, 11}) {
@@ -381,13 +381,13 @@ std::vector<ControlSpec> DiagramTable(const std::vector<QString>& monthNames) {
 
 } // namespace
 
-std::vector<ControlSpec> WindowContents(const ItemLists& lists) {
+std::vector<ControlSpec> windowContents(const ItemLists& lists) {
     std::vector<ControlSpec> rows;
-    Append(rows, FormTable());
-    Append(rows, ReminderTable());
-    Append(rows, LocationTable(lists.zones));
-    Append(rows, TableTable(lists.months));
-    Append(rows, DiagramTable(lists.months));
+    append(rows, formTable());
+    append(rows, reminderTable());
+    append(rows, locationTable(lists.zones));
+    append(rows, tableTable(lists.months));
+    append(rows, diagramTable(lists.months));
     return rows;
 }
 

@@ -55,7 +55,7 @@ struct ItemLists {
 };
 
 // The object name of a control or of a member of a control array: "TextMLo", "LabelValT(5)".
-QString ControlName(const QString& name, int index = -1);
+QString controlName(const QString& name, int index = -1);
 
 // The window's client size in twips.
 inline constexpr float FormWidth = 11250;
@@ -63,6 +63,6 @@ inline constexpr float FormHeight = 8520;
 extern const QString FormTitle;
 
 // Every control, containers before what they hold, each container's controls in creation order.
-std::vector<ControlSpec> WindowContents(const ItemLists& lists);
+std::vector<ControlSpec> windowContents(const ItemLists& lists);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/colours.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -35,14 +37,17 @@ constexpr int CaptionPadding = 4;
 // The room a line edit leaves on either side of its text.
 constexpr int FieldTextMargin = 2;
 
+// The items an open list shows at once before it scrolls.
+constexpr int ListRows = 8;
+
 // The screen the widget is on, or the primary screen before it is on one.
-QScreen* ScreenOf(const QWidget& widget) {
+QScreen* screenOf(const QWidget& widget) {
     return widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
 }
 
 } // namespace
 
-void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) {
+void setColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) {
     // Start from the platform's palette for the widget's kind, with every role its own, so that
     // nothing of a container's colours reaches a control whose colours are not given.
     QPalette palette = QApplication::palette(widget);
@@ -60,7 +65,7 @@ void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground) 
     widget->setAutoFillBackground(fillBackground && back.isValid());
 }
 
-void SetPlatformFont(QWidget* widget) {
+void setPlatformFont(QWidget* widget) {
     QFont font = QApplication::font(widget);
     font.setResolveMask(QFont::AllPropertiesResolved);
     widget->setFont(font);
@@ -143,9 +148,9 @@ void Frame::paintEvent(QPaintEvent*) {
     const int middle = metrics.height() / 2;
     // An etched line: a grey line with a white one beside it.
     const QRect box(0, middle, width() - 2, height() - middle - 2);
-    painter.setPen(QColor(128, 128, 128));
+    painter.setPen(EtchGrey.colour());
     painter.drawRect(box);
-    painter.setPen(Qt::white);
+    painter.setPen(White.colour());
     painter.drawRect(box.translated(1, 1));
     if (title().isEmpty()) return;
     const QFont captionFont = captionFont_.value_or(font());
@@ -187,7 +192,7 @@ ComboBox::ComboBox(QWidget* parent) : FitsCaption<QComboBox>(parent), Placement(
     // The lists are fixed: typed text never becomes an item and is never completed.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    setMaxVisibleItems(8);
+    setMaxVisibleItems(ListRows);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // When the editing of its text finishes (Return, or the focus leaving) with a text that
     // names another item, QComboBox makes that item current and reports it as activated, as if
@@ -290,7 +295,7 @@ void Form::watchFrame() {
 }
 
 QMargins Form::frameExtents() const {
-    if (const std::optional<QMargins> reported = X11FrameExtents(*this)) return *reported;
+    if (const std::optional<QMargins> reported = x11FrameExtents(*this)) return *reported;
     const QRect outer = frameGeometry(), inner = geometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
             outer.bottom() - inner.bottom()};
@@ -308,12 +313,12 @@ float Form::Height() const {
 void Form::setPosition(float left, float top) {
     rect_.left = left;
     rect_.top = top;
-    const QScreen* shown = ScreenOf(*this);
+    const QScreen* shown = screenOf(*this);
     const QPoint origin = shown ? shown->geometry().topLeft() : QPoint();
     const QMargins frame = frameExtents();
     // The client area is placed, so that the frame's top-left corner lands where it is asked.
     setGeometry(
-        QRect(origin + QPoint(PixelOf(left) + frame.left(), PixelOf(top) + frame.top()), size()));
+        QRect(origin + QPoint(pixelOf(left) + frame.left(), pixelOf(top) + frame.top()), size()));
 }
 
 void Form::centre() {
@@ -328,7 +333,7 @@ void Form::centre() {
 }
 
 QRectF Form::availableArea() const {
-    const QScreen* shown = ScreenOf(*this);
+    const QScreen* shown = screenOf(*this);
     if (!shown) return {};
     const QRect area = shown->availableGeometry().translated(-shown->geometry().topLeft());
     return {area.left() * TwipsPerPixel, area.top() * TwipsPerPixel, area.width() * TwipsPerPixel,

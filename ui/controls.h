@@ -24,9 +24,9 @@ namespace ui {
 
 // Background and text colours given to a control; an invalid colour keeps the platform's for
 // the control's kind, whatever its container shows.
-void SetColours(QWidget* widget, QColor fore, QColor back, bool fillBackground);
+void setColours(QWidget* widget, QColor fore, QColor back, bool fillBackground);
 // The platform's font for the widget's kind, whatever font its container has.
-void SetPlatformFont(QWidget* widget);
+void setPlatformFont(QWidget* widget);
 
 class Label : public FitsCaption<QLabel>, public Placement {
     Q_OBJECT

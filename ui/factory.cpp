@@ -21,19 +21,19 @@ QAccessibleInterface* AlertInterface(const QString&, QObject* object) {
     return new QAccessibleWidget(widget, QAccessible::AlertMessage);
 }
 
-template <class Control> Control* Create(const ControlSpec&, QWidget* parent) {
+template <class Control> Control* create(const ControlSpec&, QWidget* parent) {
     return new Control(parent);
 }
-template <> PictureBox* Create<PictureBox>(const ControlSpec& design, QWidget* parent) {
+template <> PictureBox* create<PictureBox>(const ControlSpec& design, QWidget* parent) {
     return new PictureBox(parent, design.flags & flag::Border);
 }
 
 // What each kind takes from its row once its face and colours are set.
-void Fill(Frame& frame, const ControlSpec& design) {
+void fill(Frame& frame, const ControlSpec& design) {
     frame.setCaption(design.caption);
 }
 
-void Fill(Label& label, const ControlSpec& design) {
+void fill(Label& label, const ControlSpec& design) {
     Qt::Alignment align = Qt::AlignTop;
     align |= (design.flags & flag::AlignRight)    ? Qt::AlignRight
              : (design.flags & flag::AlignCenter) ? Qt::AlignHCenter
@@ -43,19 +43,19 @@ void Fill(Label& label, const ControlSpec& design) {
     label.setCaption(design.caption);
 }
 
-void Fill(TextBox& box, const ControlSpec& design) {
+void fill(TextBox& box, const ControlSpec& design) {
     box.setText(design.caption);
     box.setCursorPosition(0);
 }
 
-void Fill(OptionButton& option, const ControlSpec& design) {
+void fill(OptionButton& option, const ControlSpec& design) {
     option.setText(design.caption);
     option.setChecked(design.flags & flag::Selected);
     // Its background is painted under the circle; the palette stays the platform's.
     option.setBackColor(design.back.colour());
 }
 
-void Fill(ComboBox& combo, const ControlSpec& design) {
+void fill(ComboBox& combo, const ControlSpec& design) {
     combo.setItems(design.items);
     // The list stands at the item its text shows, so that the arrow keys step from there and
     // leaving the field picks nothing.
@@ -63,34 +63,34 @@ void Fill(ComboBox& combo, const ControlSpec& design) {
     combo.setEditText(design.caption);
 }
 
-void Fill(CommandButton& button, const ControlSpec& design) {
+void fill(CommandButton& button, const ControlSpec& design) {
     button.setCaption(design.caption);
 }
 
-void Fill(PictureBox& picture, const ControlSpec& design) {
+void fill(PictureBox& picture, const ControlSpec& design) {
     const float inside = 2 * static_cast<float>(picture.frameWidth() * TwipsPerPixel);
     picture.setScaleWidth(design.scaleWidth > 0 ? design.scaleWidth : design.rect.width - inside);
     picture.setScaleHeight(design.scaleHeight > 0 ? design.scaleHeight
                                                   : design.rect.height - inside);
 }
 
-template <class Control> Placement* Make(const ControlSpec& design, QWidget* parent) {
-    Control* made = Create<Control>(design, parent);
-    made->setObjectName(ControlName(design.name, design.index));
+template <class Control> Placement* make(const ControlSpec& design, QWidget* parent) {
+    Control* made = create<Control>(design, parent);
+    made->setObjectName(controlName(design.name, design.index));
     // Before the caption: setting it makes Qt look up (and keep) the control's interface.
     if (design.flags & flag::Alert) made->setProperty(AlertProperty, true);
     // The face and colours before the caption and items, so that each is laid out once.
     if (design.points > 0)
-        made->setFont(DesignFont(design.points, design.bold));
+        made->setFont(designFont(design.points, design.bold));
     else
-        SetPlatformFont(made);
-    SetColours(made, design.fore.colour(),
+        setPlatformFont(made);
+    setColours(made, design.fore.colour(),
                design.kind == Kind::OptionButton ? QColor() : design.back.colour(),
                !(design.flags & flag::Transparent));
     // The rectangle before the caption, so that an auto-size label fits from its designed
     // corner; the widget is placed once, when it joins its container.
     made->setTwipRect(design.rect);
-    Fill(*made, design);
+    fill(*made, design);
     if (!design.accessibleName.isEmpty()) made->setAccessibleName(design.accessibleName);
     made->setAccessibleDescription(design.accessibleDescription);
     return made;
@@ -98,26 +98,26 @@ template <class Control> Placement* Make(const ControlSpec& design, QWidget* par
 
 } // namespace
 
-void InstallAlertAccessibility() {
+void installAlertAccessibility() {
     QAccessible::installFactory(AlertInterface); // installs it once, however often it is called
 }
 
-Placement* MakeControl(const ControlSpec& design, QWidget* parent) {
+Placement* makeControl(const ControlSpec& design, QWidget* parent) {
     switch (design.kind) {
     case Kind::Frame:
-        return Make<Frame>(design, parent);
+        return make<Frame>(design, parent);
     case Kind::Label:
-        return Make<Label>(design, parent);
+        return make<Label>(design, parent);
     case Kind::TextBox:
-        return Make<TextBox>(design, parent);
+        return make<TextBox>(design, parent);
     case Kind::OptionButton:
-        return Make<OptionButton>(design, parent);
+        return make<OptionButton>(design, parent);
     case Kind::ComboBox:
-        return Make<ComboBox>(design, parent);
+        return make<ComboBox>(design, parent);
     case Kind::CommandButton:
-        return Make<CommandButton>(design, parent);
+        return make<CommandButton>(design, parent);
     case Kind::PictureBox:
-        return Make<PictureBox>(design, parent);
+        return make<PictureBox>(design, parent);
     }
     qFatal("No kind of control for %s", qPrintable(design.name));
 }

@@ -10,8 +10,8 @@ namespace ui {
 
 // Lets assistive technology announce the controls marked Alert; installs it once, however often
 // it is called.
-void InstallAlertAccessibility();
+void installAlertAccessibility();
 
-Placement* MakeControl(const ControlSpec& design, QWidget* parent);
+Placement* makeControl(const ControlSpec& design, QWidget* parent);
 
 } // namespace ui

@@ -13,10 +13,10 @@ inline const QString SubstituteFamily = QStringLiteral("Liberation Sans");
 
 // Registers the substitution once and makes the drawn family the default font's; call before
 // the first control is made.
-void InstallFontSubstitution();
+void installFontSubstitution();
 
 // The design font at a point size, set in pixels (pt x 4 / 3) so that text keeps its size
 // against the twip layout whatever the screen's dots per inch.
-QFont DesignFont(double points, bool bold);
+QFont designFont(double points, bool bold);
 
 } // namespace ui

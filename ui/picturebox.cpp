@@ -18,7 +18,7 @@ constexpr float BorderTwips = 2 * TwipsPerPixel;
 // Cuts the segment to the rectangle [left, right] x [top, bottom]. Returns false when nothing of
 // it lies inside. Level and upright segments are cut exactly, however far their ends lie; others
 // go through Liang-Barsky, whose result is dropped if far ends made it inexact.
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
                  double right, double bottom) {
     auto clamp = [](double& a, double& b, double low, double high) {
         const double lo = std::min(a, b), hi = std::max(a, b);
@@ -195,7 +195,7 @@ void PictureBox::draw(QPainter& painter) const {
             if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) ||
                 !std::isfinite(y2))
                 continue;
-            if (!ClipSegment(x1, y1, x2, y2, left, top, right, bottom)) continue;
+            if (!clipSegment(x1, y1, x2, y2, left, top, right, bottom)) continue;
             painter.drawLine(QLineF(snap(x1), snap(y1), snap(x2), snap(y2)));
             continue;
         }
@@ -205,7 +205,7 @@ void PictureBox::draw(QPainter& painter) const {
         // Above one device pixel to the logical one, each outline is a thick one, which the
         // toolkit strokes on a slow path. Circles around one centre whose outlines overlap into a
         // solid disc (a dot) are painted as that disc, filled once: the same pixels' shape.
-        const std::size_t last = density > 1.0 ? SolidDiscEnd(i, sx, width) : i;
+        const std::size_t last = density > 1.0 ? solidDiscEnd(i, sx, width) : i;
         const bool disc = last > i;
         if (disc) r = std::fabs(operations_[last].radius * sx) + width / 2.0;
         // Skip circles whose outline cannot cross the inside.
@@ -230,7 +230,7 @@ void PictureBox::draw(QPainter& painter) const {
     painter.restore();
 }
 
-std::size_t PictureBox::SolidDiscEnd(std::size_t first, double sx, int width) const {
+std::size_t PictureBox::solidDiscEnd(std::size_t first, double sx, int width) const {
     const DrawOp& start = operations_[first];
     // The smallest outline must cover the centre, and each next one must touch the one before.
     double previous = std::fabs(start.radius * sx);

@@ -70,7 +70,7 @@ private:
     void recordingChanged();
     // The last of the circles from `first` on that share its centre, colour and width and whose
     // outlines, `width` pixels wide, fill a disc without a gap; `first` where there are none.
-    std::size_t SolidDiscEnd(std::size_t first, double sx, int width) const;
+    std::size_t solidDiscEnd(std::size_t first, double sx, int width) const;
     bool checkPosted_ = false;
 
     std::vector<DrawOp> operations_;

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-int PixelOf(double twips) {
+int pixelOf(double twips) {
     const double pixels = std::nearbyint(twips / TwipsPerPixel);
     // Designed values are small; only a corrupt value could leave this range.
     return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
@@ -56,12 +56,12 @@ void Placement::place() {
     if (!container_) return; // the window places itself
     const double left = outerLeft();
     const double top = outerTop();
-    const int x = PixelOf(left);
-    const int y = PixelOf(top);
-    const int width = std::max(0, PixelOf(left + rect_.width) - x);
-    const int height = std::max(0, PixelOf(top + rect_.height) - y);
-    const int parentX = PixelOf(container_->outerLeft());
-    const int parentY = PixelOf(container_->outerTop());
+    const int x = pixelOf(left);
+    const int y = pixelOf(top);
+    const int width = std::max(0, pixelOf(left + rect_.width) - x);
+    const int height = std::max(0, pixelOf(top + rect_.height) - y);
+    const int parentX = pixelOf(container_->outerLeft());
+    const int parentY = pixelOf(container_->outerTop());
     self_->setGeometry(x - parentX, y - parentY, width, height);
     for (Placement* child : children_) child->place();
 }

@@ -63,6 +63,6 @@ private:
 };
 
 // Rounds once, from the exact twips, so neighbours do not drift apart.
-int PixelOf(double twips);
+int pixelOf(double twips);
 
 } // namespace ui

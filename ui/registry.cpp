@@ -8,15 +8,15 @@
 namespace ui {
 
 Controls::Controls(Form& form, const ItemLists& lists) {
-    InstallAlertAccessibility();
+    installAlertAccessibility();
     byName_.insert(QStringLiteral("FormStart"), &form);
     std::vector<std::pair<int, QWidget*>> tabbed;
-    for (const ControlSpec& design : WindowContents(lists)) {
+    for (const ControlSpec& design : windowContents(lists)) {
         Placement* container = byName_.value(design.container);
         if (!container)
             qFatal("%s stands in %s, which is not made before it", qPrintable(design.name),
                    qPrintable(design.container));
-        Placement* made = MakeControl(design, container->widget());
+        Placement* made = makeControl(design, container->widget());
         made->setContainer(container);
         if (design.flags & flag::Hidden) made->widget()->hide();
         if (design.tabIndex >= 0 && made->widget()->focusPolicy() != Qt::NoFocus)

@@ -17,7 +17,7 @@ public:
     // The control of that name and kind. A control the window cannot do without: a name or a
     // kind that does not match the contents stops the program, naming the control.
     template <class T> T& get(const QString& name, int index = -1) const {
-        const QString objectName = ControlName(name, index);
+        const QString objectName = controlName(name, index);
         Placement* found = byName_.value(objectName);
         T* control = found ? dynamic_cast<T*>(found) : nullptr;
         if (!control) qFatal("The window has no control %s of that kind", qPrintable(objectName));

@@ -8,9 +8,9 @@
 
 namespace ui {
 
-void StartUp() {
+void startUp() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    InstallFontSubstitution();
+    installFontSubstitution();
     // The whole program speaks Greek, whatever the locale: so do the windows the toolkit draws
     // for it. The translator lives as long as the application.
     auto* toolkit = new QTranslator(qApp);

@@ -7,6 +7,6 @@ namespace ui {
 // The Fusion style, which draws the controls alike on every desktop, the design face's
 // substitution, and the toolkit's own texts in Greek. Call once, when the application object
 // exists and before the first window is made.
-void StartUp();
+void startUp();
 
 } // namespace ui

@@ -11,7 +11,7 @@
 
 namespace ui {
 
-std::optional<QMargins> X11FrameExtents(const QWidget& window) {
+std::optional<QMargins> x11FrameExtents(const QWidget& window) {
 #if QT_CONFIG(xcb)
     // The toolkit keeps the frame it saw at the last configure notification, which may have come
     // before the window manager framed the window: ask the X server instead.

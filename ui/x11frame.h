@@ -10,6 +10,6 @@ namespace ui {
 
 // Under X: the window's _NET_FRAME_EXTENTS, empty margins where the window manager has set none
 // (or there is none). Elsewhere nothing: the platform's own frame geometry is all there is.
-std::optional<QMargins> X11FrameExtents(const QWidget& window);
+std::optional<QMargins> x11FrameExtents(const QWidget& window);
 
 } // namespace ui

@@ -7,28 +7,28 @@
 namespace views {
 
 namespace {
-bool MultipleOf5(double whole) {
+bool multipleOf5(double whole) {
     return std::fmod(whole, 5.0) == 0.0;
 }
 } // namespace
 
-double TopMinuteFor(double peakMinutes) {
+double topMinuteFor(double peakMinutes) {
     double top = std::floor(peakMinutes + 0.5);
-    top += MultipleOf5(top + 2.0) ? 1.0 : 2.0;
+    top += multipleOf5(top + 2.0) ? 1.0 : 2.0;
     return top;
 }
 
-void SetUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
+void setUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
                   WindowState& state) {
-    StoreLocation(texts, state);
+    storeLocation(texts, state);
     const double peak =
         model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
-    state.TopMinute = TopMinuteFor(peak);
+    state.TopMinute = topMinuteFor(peak);
     state.DayWidth = januaryWidth / DaysAcross;
     state.MinuteHeight = januaryHeight / MinutesDown;
 }
 
-double RoundHalfEven(double value) {
+double roundHalfEven(double value) {
     const double lower = std::floor(value);
     const double fraction = value - lower;
     if (fraction < 0.5) return lower;
@@ -36,7 +36,7 @@ double RoundHalfEven(double value) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-const MonthStyle& StyleOf(int month) {
+const MonthStyle& styleOf(int month) {
     constexpr QRgb Odd = ui::Periwinkle.rgb(); // January, March, …
     constexpr QRgb Even = ui::PaleGreen.rgb(); // February, April, …
     static const std::array<MonthStyle, model::MonthCount> styles{{
@@ -53,13 +53,13 @@ const MonthStyle& StyleOf(int month) {
         {Odd, {10, 20}},
         {Even, {10, 20}},
     }};
-    return styles[static_cast<std::size_t>(month - 1)];
+    return model::ofMonth(styles, month);
 }
 
-void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
+void paintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
                 const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels,
                 bool record) {
-    const MonthStyle& style = StyleOf(month);
+    const MonthStyle& style = styleOf(month);
     const double h = january.height;
     const double w = january.width;
 
@@ -78,13 +78,14 @@ void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& janua
     for (int r = 1; r <= GridRows; ++r) {
         const double y = RowPitch * (r - 1);
         const double v = state.TopMinute - r + 1;
-        const bool fifth = MultipleOf5(v);
+        const bool fifth = multipleOf5(v);
         // Beyond 2^53 minutes neighbouring rows can share a value, so more than seven rows may
         // test as multiples of 5; only seven labels exist.
         if (fifth && timeLabels && labelIndex < timeLabels->size()) {
             ui::Label& label = *(*timeLabels)[labelIndex];
             label.setCaption(QString::fromStdString(model::FormatMinuteLabel(v)));
-            const double share = model::MinuteLabelHasTwoParts(v) ? 3.0 : 4.0;
+            const double share =
+                model::minuteLabelHasTwoParts(v) ? TwoPartLabelShare : OnePartLabelShare;
             label.setTop(static_cast<float>(january.top + y - label.Height() / share));
             ++labelIndex;
         }
@@ -95,12 +96,12 @@ void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& janua
     }
     if (!record) return;
 
-    const int firstDay = model::MonthStartDays[static_cast<std::size_t>(month - 1)];
-    const int days = model::MonthLengths[static_cast<std::size_t>(month - 1)];
+    // Day d + 1 of the month stands in column d.
+    const int days = model::ofMonth(model::MonthLengths, month);
     for (int d = 0; d < days; ++d) {
         const double c =
-            model::CorrectionMinutes(firstDay + d, state.Longitude, state.ZoneMeridian, state.Pi);
-        const double y = RoundHalfEven((state.TopMinute - c) * state.MinuteHeight);
+            daySeconds(model::dayOfYear(month, d + 1), state) / model::SecondsPerMinute;
+        const double y = roundHalfEven((state.TopMinute - c) * state.MinuteHeight);
         const float x = static_cast<float>(d) * state.DayWidth + state.DayWidth / 2.0f;
         for (int radius = 1; radius <= DotCircles; ++radius)
             picture.Circle(x, y, radius, DotColour);

@@ -12,20 +12,20 @@ namespace views {
 
 // The minute at the top edge of every month picture: the day-44 correction rounded half up,
 // then raised by 1 or 2 so that it is never a multiple of 5.
-double TopMinuteFor(double peakMinutes);
+double topMinuteFor(double peakMinutes);
 
 // Stores the location and the common scale (TopMinute, DayWidth, MinuteHeight).
-void SetUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
+void setUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
                   WindowState& state);
 
 // The nearest whole number, halves going to the even neighbour.
-double RoundHalfEven(double value);
+double roundHalfEven(double value);
 
 struct MonthStyle {
     QRgb line;                     // border and day lines
     std::array<float, 2> dayLines; // in day widths
 };
-const MonthStyle& StyleOf(int month);
+const MonthStyle& styleOf(int month);
 
 // The January picture spans 31 day widths across and 35 minute heights down.
 inline constexpr float DaysAcross = 31.0f;
@@ -36,6 +36,10 @@ inline constexpr int TimeLabelCount = 7;
 inline constexpr QRgb GridColour = ui::Red.rgb();
 inline constexpr QRgb DotColour = ui::Black.rgb();
 inline constexpr int DotCircles = 15;
+// A minute label stands a part of its height above its grid row: a quarter, or a third where it
+// shows hours and minutes (its text wraps to two lines).
+inline constexpr double OnePartLabelShare = 4.0;
+inline constexpr double TwoPartLabelShare = 3.0;
 
 // The size and place of the January picture, which every month's lines are measured from.
 struct JanuaryGeometry {
@@ -48,7 +52,7 @@ struct JanuaryGeometry {
 // labels, filled from top to bottom; other months pass none. A picture nobody sees is not
 // recorded (`record` false): the labels are still written, and the refresh that shows the
 // diagram records it.
-void PaintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
+void paintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
                 const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels,
                 bool record = true);
 

@@ -9,7 +9,7 @@ namespace views {
 
 namespace {
 
-std::vector<QString> Items(auto const& texts) {
+std::vector<QString> items(auto const& texts) {
     std::vector<QString> items;
     for (std::string_view text : texts)
         items.push_back(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -18,8 +18,8 @@ std::vector<QString> Items(auto const& texts) {
 
 } // namespace
 
-ui::ItemLists WindowLists() {
-    return {Items(input::ZoneItems), Items(model::MonthNames)};
+ui::ItemLists windowLists() {
+    return {items(input::ZoneItems), items(model::MonthNames)};
 }
 
 } // namespace views

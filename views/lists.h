@@ -5,6 +5,6 @@
 
 namespace views {
 
-ui::ItemLists WindowLists();
+ui::ItemLists windowLists();
 
 } // namespace views

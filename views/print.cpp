@@ -1,6 +1,7 @@
 #include "views/print.h"
 
 #include "model/correction.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
 #include "views/copy.h"
 
@@ -22,7 +23,7 @@ constexpr double HeadingPoints = 12;
 constexpr double ValuePoints = 11.25;
 constexpr double AfterHeading = 0.5; // the space below the heading
 constexpr double AfterMonth = 1.5;   // the month's line and the space below it
-constexpr double RowPitch = 1.25;
+constexpr double LinePitch = 1.25;
 // The print preview's height, as a part of the screen's available area, and the room left for a
 // window manager's borders and title bar, in pixels.
 constexpr double PreviewHeight = 0.85;
@@ -34,20 +35,20 @@ constexpr double CardPoints = 11.25;
 const QString ColumnGap = QStringLiteral("    ");
 
 // Text on paper is set in points, in the window's face.
-QFont PaperFont(double points, bool bold) {
-    QFont font = ui::DesignFont(points, bold);
+QFont paperFont(double points, bool bold) {
+    QFont font = ui::designFont(points, bold);
     font.setPointSizeF(points);
     return font;
 }
 
-QColor TextColour(const QWidget& widget) {
+QColor textColour(const QWidget& widget) {
     return widget.palette().color(QPalette::WindowText);
 }
 
 // Writes the heading at the top of the page; returns where what follows it starts.
-double PrintHeading(QPainter& painter, const QRectF& page, const QString& heading) {
+double printHeading(QPainter& painter, const QRectF& page, const QString& heading) {
     constexpr int Flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    painter.setFont(PaperFont(HeadingPoints, true));
+    painter.setFont(paperFont(HeadingPoints, true));
     const QRectF box = painter.boundingRect(page, Flags, heading);
     painter.drawText(box, Flags, heading);
     return box.bottom() + box.height() * AfterHeading;
@@ -55,35 +56,35 @@ double PrintHeading(QPainter& painter, const QRectF& page, const QString& headin
 
 // The heading, then the whole panel below it, drawn from its recordings and captions: vectors
 // and text, scaled to the room left with its proportions kept.
-void PrintDiagram(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    const double top = PrintHeading(painter, page, PlaceLine(from.shown).trimmed());
+void printDiagram(QPainter& painter, const QRectF& page, const PaperSources& from) {
+    const double top = printHeading(painter, page, placeLine(from.shown).trimmed());
     const QRectF room(page.left(), top, page.width(), page.bottom() - top);
     const double scale =
         std::min(room.width() / from.diagram.width(), room.height() / from.diagram.height());
     painter.save();
     painter.translate(room.topLeft());
     painter.scale(scale, scale);
-    DrawPanel(painter, from.diagram);
+    drawPanel(painter, from.diagram);
     painter.restore();
 }
 
 // The heading, the month, then the days and the captions in the colours the window gives them.
-void PrintTable(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    double top = PrintHeading(painter, page, PlaceLine(from.shown).trimmed());
-    const QColor dayColour = TextColour(*from.table.days[0]);
-    const QColor valueColour = TextColour(*from.table.values[0]);
-    if (const int month = MonthStartingOn(from.state.MonthFirstDay); month >= 0) {
+void printTable(QPainter& painter, const QRectF& page, const PaperSources& from) {
+    double top = printHeading(painter, page, placeLine(from.shown).trimmed());
+    const QColor dayColour = textColour(*from.table.days[0]);
+    const QColor valueColour = textColour(*from.table.values[0]);
+    if (const int month = model::monthStartingOn(from.state.MonthFirstDay); month != 0) {
         painter.setPen(dayColour);
         painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()),
-                         MonthName(month));
+                         monthName(month));
         top += painter.fontMetrics().height() * AfterMonth;
     }
     // The days right-aligned in their column, the values beside them.
-    painter.setFont(PaperFont(ValuePoints, true));
+    painter.setFont(paperFont(ValuePoints, true));
     const QFontMetricsF metrics(painter.font());
     const double dayColumn = metrics.horizontalAdvance(QStringLiteral("31"));
     const double valueLeft = page.left() + dayColumn + metrics.horizontalAdvance(ColumnGap);
-    const double pitch = metrics.height() * RowPitch;
+    const double pitch = metrics.height() * LinePitch;
     for (int row = 0; row < from.state.MonthLength && row < TableRows; ++row) {
         const double baseline = top + row * pitch + metrics.ascent();
         const QString day = QString::number(row + 1);
@@ -98,72 +99,73 @@ void PrintTable(QPainter& painter, const QRectF& page, const PaperSources& from)
 
 // A year card's cell: the parts of the table's caption, compact, the sign once before them.
 // "+29 min  +15 sec" is "+29:15", "-01 h  -46 min  -39 sec" is "-1:46:39".
-QString CompactText(const CorrectionParts& parts) {
+QString compactText(const CorrectionParts& parts) {
     auto twoDigits = [](double number) {
-        return QString::fromStdString(model::WholeNumberText(number)).rightJustified(2, u'0');
+        return QString::fromStdString(model::wholeNumberText(number)).rightJustified(2, u'0');
     };
     QString text(QChar::fromLatin1(parts.sign));
-    if (parts.showHours) text += QString::fromStdString(model::WholeNumberText(parts.hours)) + u':';
+    if (parts.showHours) text += QString::fromStdString(model::wholeNumberText(parts.hours)) + u':';
     return text + twoDigits(parts.minutes) + u':' + twoDigits(parts.seconds);
 }
 
 // The year card: the place line, then a row a day number with the day's value in each month's
 // column (empty where the month has no such day), then how to read it. The face is sized so that
 // the widest value and month name fit their column and every line fits the page.
-void PrintYearCard(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    double top = PrintHeading(painter, page, PlaceLine(from.shown).trimmed());
-    const bool showHours = ShowHoursFor(from.state);
+void printYearCard(QPainter& painter, const QRectF& page, const PaperSources& from) {
+    double top = printHeading(painter, page, placeLine(from.shown).trimmed());
+    const bool showHours = showHoursFor(from.state);
     std::array<std::array<QString, TableRows>, model::MonthCount> cells;
-    for (int month = 0; month < model::MonthCount; ++month)
-        for (int day = 1; day <= model::MonthLengths[static_cast<std::size_t>(month)]; ++day)
-            cells[static_cast<std::size_t>(month)][static_cast<std::size_t>(day - 1)] =
-                CompactText(CorrectionParts(DaySeconds(month, day, from.state), showHours));
+    for (int month = 1; month <= model::MonthCount; ++month)
+        for (int day = 1; day <= model::ofMonth(model::MonthLengths, month); ++day)
+            model::ofMonth(cells, month)[static_cast<std::size_t>(day - 1)] = compactText(
+                CorrectionParts(daySeconds(model::dayOfYear(month, day), from.state), showHours));
 
     // Measured at the largest size on the page's device, then scaled to what the page holds.
-    QFont font = PaperFont(CardPoints, false);
+    QFont font = paperFont(CardPoints, false);
     painter.setFont(font);
     QFontMetricsF metrics(painter.font());
     double widest = 0;
     for (const auto& column : cells)
         for (const QString& cell : column)
             widest = std::max(widest, metrics.horizontalAdvance(cell));
-    for (int month = 0; month < model::MonthCount; ++month)
-        widest = std::max(widest, metrics.horizontalAdvance(MonthName(month)));
+    for (int month = 1; month <= model::MonthCount; ++month)
+        widest = std::max(widest, metrics.horizontalAdvance(monthName(month)));
     const double gap = metrics.horizontalAdvance(ColumnGap);
     const double dayWidth = metrics.horizontalAdvance(QStringLiteral("31"));
     const double width = dayWidth + model::MonthCount * (gap + widest);
     // The names, the days, and the line on how to read the card below a gap.
-    const double height = ((TableRows + 1) * RowPitch + AfterMonth) * metrics.height();
+    const double height = ((TableRows + 1) * LinePitch + AfterMonth) * metrics.height();
     const double fit = std::min({1.0, page.width() / width, (page.bottom() - top) / height});
     font.setPointSizeF(CardPoints * fit);
     painter.setFont(font);
     metrics = QFontMetricsF(painter.font());
-    const double pitch = metrics.height() * RowPitch;
+    const double pitch = metrics.height() * LinePitch;
     // Every text right-aligned in its column. Each line is written left to right, so that the
     // page's text reads row by row.
     auto writeLine = [&](const QString& day, auto&& cellOf) {
         const double baseline = top + metrics.ascent();
         double right = page.left() + dayWidth * fit;
         painter.drawText(QPointF(right - metrics.horizontalAdvance(day), baseline), day);
-        for (int month = 0; month < model::MonthCount; ++month) {
+        for (int month = 1; month <= model::MonthCount; ++month) {
             right += (gap + widest) * fit;
-            const QString cell = cellOf(static_cast<std::size_t>(month));
+            const QString cell = cellOf(month);
             painter.drawText(QPointF(right - metrics.horizontalAdvance(cell), baseline), cell);
         }
         top += pitch;
     };
-    painter.setPen(Qt::black);
-    writeLine(QString(), [](std::size_t month) { return MonthName(static_cast<int>(month)); });
+    painter.setPen(ui::Black.colour());
+    writeLine(QString(), [](int month) { return monthName(month); });
     for (std::size_t row = 0; row < TableRows; ++row)
-        writeLine(QString::number(row + 1), [&](std::size_t month) { return cells[month][row]; });
-    top += pitch * (AfterMonth - RowPitch);
+        writeLine(QString::number(row + 1),
+                  [&](int month) { return model::ofMonth(cells, month)[row]; });
+    top += pitch * (AfterMonth - LinePitch);
     painter.drawText(QPointF(page.left(), top + metrics.ascent()),
                      QStringLiteral("Ώρα ρολογιού = ώρα ηλιακού ρολογιού + διόρθωση"));
 }
 
 } // namespace
 
-QPageLayout::Orientation OrientationOf(Paper paper) {
+QPageLayout::Orientation orientationOf(Paper paper) {
     switch (paper) {
     case Paper::Diagram:
         return QPageLayout::Landscape;
@@ -175,8 +177,8 @@ QPageLayout::Orientation OrientationOf(Paper paper) {
     return QPageLayout::Portrait;
 }
 
-bool Print(QPrinter& printer, Paper paper, const PaperSources& from) {
-    printer.setPageOrientation(OrientationOf(paper));
+bool print(QPrinter& printer, Paper paper, const PaperSources& from) {
+    printer.setPageOrientation(orientationOf(paper));
     // The card is laid out for one A4 page.
     if (paper == Paper::YearCard) printer.setPageSize(QPageSize(QPageSize::A4));
     QPainter painter;
@@ -185,25 +187,25 @@ bool Print(QPrinter& printer, Paper paper, const PaperSources& from) {
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
     switch (paper) {
     case Paper::Diagram:
-        PrintDiagram(painter, page, from);
+        printDiagram(painter, page, from);
         break;
     case Paper::Table:
-        PrintTable(painter, page, from);
+        printTable(painter, page, from);
         break;
     case Paper::YearCard:
-        PrintYearCard(painter, page, from);
+        printYearCard(painter, page, from);
         break;
     }
     return painter.end();
 }
 
-void OpenPrintPreview(QWidget* parent, Paper paper, const PaperSources& from) {
+void openPrintPreview(QWidget* parent, Paper paper, const PaperSources& from) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(OrientationOf(paper));
+    printer.setPageOrientation(orientationOf(paper));
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Εκτύπωση"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [paper, &from](QPrinter* target) { Print(*target, paper, from); });
+                     [paper, &from](QPrinter* target) { print(*target, paper, from); });
     // Wide enough for the whole toolbar, its print button at the end included, which the
     // toolkit's own size hides behind the toolbar's overflow; tall enough to show the page well;
     // both within the screen's available area, title bar and borders left room.
@@ -220,7 +222,7 @@ void OpenPrintPreview(QWidget* parent, Paper paper, const PaperSources& from) {
     dialog.exec();
 }
 
-void DrawPanel(QPainter& painter, const ui::PictureBox& panel) {
+void drawPanel(QPainter& painter, const ui::PictureBox& panel) {
     const QRect whole(QPoint(), panel.size());
     painter.fillRect(whole, panel.backColor());
     // The sunken border: dark at the top and left, light at the bottom and right.
@@ -238,7 +240,7 @@ void DrawPanel(QPainter& painter, const ui::PictureBox& panel) {
             if (label->autoFillBackground())
                 painter.fillRect(box, label->palette().color(QPalette::Window));
             painter.setFont(label->font());
-            painter.setPen(TextColour(*label));
+            painter.setPen(textColour(*label));
             painter.drawText(box, static_cast<int>(label->alignment()) | Qt::TextWordWrap,
                              label->caption());
         }

@@ -24,16 +24,16 @@ struct PaperSources {
     const TableLabels& table;
 };
 
-QPageLayout::Orientation OrientationOf(Paper paper);
+QPageLayout::Orientation orientationOf(Paper paper);
 
 // Opens the print preview of `paper`, from which the user prints it.
-void OpenPrintPreview(QWidget* parent, Paper paper, const PaperSources& from);
+void openPrintPreview(QWidget* parent, Paper paper, const PaperSources& from);
 
 // Prints `paper` on one page of `printer`; false where the printer would not start or finish.
-bool Print(QPrinter& printer, Paper paper, const PaperSources& from);
+bool print(QPrinter& printer, Paper paper, const PaperSources& from);
 
 // A panel and the pictures and labels it holds, from their recordings and captions, in the
 // panel's own pixels.
-void DrawPanel(QPainter& painter, const ui::PictureBox& panel);
+void drawPanel(QPainter& painter, const ui::PictureBox& panel);
 
 } // namespace views

@@ -34,6 +34,10 @@ struct LocationTexts {
 };
 
 // Reads the location without tidying or checking it and stores Longitude, ZoneMeridian and Pi.
-void StoreLocation(const LocationTexts& texts, WindowState& state);
+void storeLocation(const LocationTexts& texts, WindowState& state);
+
+// The correction of a DayOfYear (1 to 365) at the stored location, in seconds: the value of every
+// view, copy and page.
+double daySeconds(int dayOfYear, const WindowState& state);
 
 } // namespace views

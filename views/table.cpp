@@ -7,23 +7,21 @@
 
 namespace views {
 
-namespace {
-constexpr double SecondsPerMinute = 60.0;
-constexpr double SecondsPerHour = 3600.0;
-} // namespace
+using model::SecondsPerHour;
+using model::SecondsPerMinute;
 
-int MonthOf(std::string_view text) {
-    for (std::size_t m = 0; m < model::MonthNames.size(); ++m)
-        if (model::MonthNames[m] == text) return static_cast<int>(m);
-    return -1;
+int monthOf(std::string_view text) {
+    for (int month = 1; month <= model::MonthCount; ++month)
+        if (model::ofMonth(model::MonthNames, month) == text) return month;
+    return 0;
 }
 
-bool ShowHoursFor(const WindowState& state) {
+bool showHoursFor(const WindowState& state) {
     const double peak =
         model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
     const double trough =
         model::CorrectionMinutes(model::TroughDay, state.Longitude, state.ZoneMeridian, state.Pi);
-    return peak > 60.0 || trough < -60.0;
+    return peak > model::MinutesPerHour || trough < -model::MinutesPerHour;
 }
 
 // A zero reads "+" whatever its sign bit; a negative value is split by its magnitude. Hours are
@@ -54,12 +52,6 @@ CorrectionCaption::CorrectionCaption(const CorrectionParts& parts) {
     part(parts.sign, parts.seconds, " sec");
 }
 
-double DaySeconds(int month, int day, const WindowState& state) {
-    return model::CorrectionSeconds(model::MonthStartDays[static_cast<std::size_t>(month)] + day -
-                                        1,
-                                    state.Longitude, state.ZoneMeridian, state.Pi);
-}
-
 void CorrectionCaption::part(char sign, double number, std::string_view unit) {
     char* out = buffer_.data() + size_;
     char* const end = buffer_.data() + buffer_.size();
@@ -73,15 +65,14 @@ void CorrectionCaption::part(char sign, double number, std::string_view unit) {
     size_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
-void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
+void paintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
                 WindowState& state, const TableLabels& labels, bool rowsReset) {
     matrix.Cls();
-    StoreLocation(texts, state);
-    state.ShowHours = ShowHoursFor(state);
-    if (const int month = MonthOf(monthText); month >= 0) {
-        state.MonthFirstDay = model::MonthStartDays[static_cast<std::size_t>(month)];
-        state.MonthLength =
-            static_cast<std::int16_t>(model::MonthLengths[static_cast<std::size_t>(month)]);
+    storeLocation(texts, state);
+    state.ShowHours = showHoursFor(state);
+    if (const int month = monthOf(monthText); month != 0) {
+        state.MonthFirstDay = model::ofMonth(model::MonthStartDays, month);
+        state.MonthLength = static_cast<std::int16_t>(model::ofMonth(model::MonthLengths, month));
     }
     const bool seen = matrix.isVisibleTo(matrix.window());
     for (int row = 0; row < TableRows; ++row) {
@@ -89,9 +80,8 @@ void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_
         ui::Label& value = *labels.values[static_cast<std::size_t>(row)];
         const bool shown = row < state.MonthLength;
         if (shown && seen) {
-            const double f = model::CorrectionSeconds(state.MonthFirstDay + row, state.Longitude,
-                                                      state.ZoneMeridian, state.Pi);
-            const CorrectionCaption caption(f, state.ShowHours);
+            const CorrectionCaption caption(daySeconds(state.MonthFirstDay + row, state),
+                                            state.ShowHours);
             const std::string_view text = caption.text();
             value.setCaption(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
         }

@@ -13,12 +13,12 @@ namespace views {
 
 inline constexpr int TableRows = 31;
 
-// The month of a list text (0 for January), or -1 when the text is none of the twelve names.
-int MonthOf(std::string_view text);
+// The month of a list text (1 for January), or 0 when the text is none of the twelve names.
+int monthOf(std::string_view text);
 
 // Whether the values show an hours part: the day-44 correction above 60 minutes or the day-305
 // one below -60 minutes.
-bool ShowHoursFor(const WindowState& state);
+bool showHoursFor(const WindowState& state);
 
 // The parts a value shows: whole hours (where shown), minutes and seconds of its magnitude, cut,
 // never rounded, and the sign of the whole, which every part carries; 0 carries "+".
@@ -50,10 +50,6 @@ private:
     std::size_t size_ = 0;
 };
 
-// The correction of day `day` (1 for the first) of month `month` (0 for January) at the stored
-// location, in seconds.
-double DaySeconds(int month, int day, const WindowState& state);
-
 struct TableLabels {
     std::array<ui::Label*, TableRows> days;
     std::array<ui::Label*, TableRows> values;
@@ -64,7 +60,7 @@ struct TableLabels {
 // reset them (`rowsReset`) and otherwise keep their visibility: each row's visibility is set
 // once, to its final value. A table nobody sees stores the month but computes no captions; the
 // refresh that shows it fills it.
-void PaintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
+void paintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
                 WindowState& state, const TableLabels& labels, bool rowsReset = false);
 
 } // namespace views

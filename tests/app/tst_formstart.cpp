@@ -495,7 +495,7 @@ private slots:
             if (!(form.get()->*what)(target)) return QString();
             return target.outputFileName();
         };
-        auto print = [&](const QString& name) { return printer(name, &FormStart::PrintShownView); };
+        auto print = [&](const QString& name) { return printer(name, &FormStart::printShownView); };
         auto run = [](const QString& program, const QStringList& arguments) {
             QProcess process;
             process.start(program, arguments);
@@ -574,7 +574,7 @@ private slots:
             }
             QCOMPARE(days[0][m1], QString(first));
             QCOMPARE(days[28].size(), 11); // no 29 February
-            const QString card = printer("card", &FormStart::PrintYearCard);
+            const QString card = printer("card", &FormStart::printYearCard);
             QVERIFY(!card.isEmpty());
             QVERIFY(shape(card) > 1.0);
             QCOMPARE(run("pdfinfo", {card}).contains(QRegularExpression("A4")), true);
@@ -598,7 +598,7 @@ private slots:
         box("TextMLo")->setText("200");
         child<QPushButton>(*form, "CommandDiagram")->click();
         QVERIFY(print("reminder").isEmpty()); // nothing to print
-        QVERIFY(printer("reminder card", &FormStart::PrintYearCard).isEmpty());
+        QVERIFY(printer("reminder card", &FormStart::printYearCard).isEmpty());
     }
 };
 

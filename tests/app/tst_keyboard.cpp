@@ -355,8 +355,8 @@ private slots:
     }
 
     void everyControlHasAName() {
-        for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists())) {
-            const QString name = ui::ControlName(design.name, design.index);
+        for (const ui::ControlSpec& design : ui::windowContents(views::windowLists())) {
+            const QString name = ui::controlName(design.name, design.index);
             const QString said = accessible(control(name))->text(QAccessible::Name);
             QVERIFY2(!said.isEmpty(), qPrintable(name));
             QVERIFY2(!said.contains("Option1"), qPrintable(name));

@@ -310,7 +310,7 @@ class TestRandomUse : public QObject {
     }
 
 private slots:
-    void initTestCase() { ui::StartUp(); }
+    void initTestCase() { ui::startUp(); }
     void cleanup() { form.reset(); }
 
     void twentyThousandRandomActions() {

@@ -211,7 +211,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_formstart";
     static char* argv[] = {name, nullptr};
     Application = new QApplication(argc, argv);
-    ui::StartUp();
+    ui::startUp();
 
     // The odd values of the issue in every text-bearing control, both views, rendered.
     const QString digits = QString::fromStdString(odd::MillionDigits());

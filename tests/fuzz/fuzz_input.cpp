@@ -1,5 +1,5 @@
 // libFuzzer target: the whole input pipeline on three arbitrary longitude texts, a flag and an
-// arbitrary zone text: NormaliseFields, CheckFields, DisplayOf, ReadLongitude, ReadTimeZone,
+// arbitrary zone text: NormaliseFields, CheckFields, displayOf, ReadLongitude, ReadTimeZone,
 // and the correction of every day that the window computes from what passed.
 //
 // Input: "degrees|minutes|seconds|flag|zone"; the zone is the rest of the input, bars
@@ -94,7 +94,7 @@ void CheckZone(std::string_view text) {
         for (int day : {1, model::PeakDay, model::TroughDay, 365}) {
             const double seconds = model::CorrectionSeconds(day, longitude, zone.ZoneMeridian);
             if (!std::isfinite(seconds)) Fail("correction not finite");
-            if (model::WholeNumberText(std::floor(seconds)).empty()) Fail("no number text");
+            if (model::wholeNumberText(std::floor(seconds)).empty()) Fail("no number text");
         }
 }
 
@@ -161,7 +161,7 @@ void Run(std::string_view d, std::string_view m, std::string_view s, bool east,
     if (failure > SecondsOutOfRange && !(Whole(sv) && sv >= 0 && sv <= 60)) Fail("seconds passed");
 
     // The frame and the colours of the failure are those of its row.
-    const input::FailureDisplay display = input::DisplayOf(failure);
+    const input::FailureDisplay display = input::displayOf(failure);
     static constexpr const char* FrameNames[] = {nullptr, "FrameErrorM", "FrameErrorP",
                                                  "FrameErrorD", "FrameErrorLo"};
     const char* frame = FrameNames[static_cast<int>(display.frame)];

@@ -22,7 +22,7 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -36,7 +36,7 @@ std::string LeadingNumber(std::string_view text) {
     if (i < clean.size() && (clean[i] == '+' || clean[i] == '-')) number += clean[i++];
     bool point = false, digit = false;
     for (; i < clean.size(); ++i) {
-        if (IsDigit(clean[i])) {
+        if (isDigit(clean[i])) {
             digit = true;
         } else if (clean[i] == '.' && !point) {
             point = true;
@@ -51,7 +51,7 @@ std::string LeadingNumber(std::string_view text) {
         std::string exponent = "e";
         if (j < clean.size() && (clean[j] == '+' || clean[j] == '-')) exponent += clean[j++];
         const std::size_t first = j;
-        while (j < clean.size() && IsDigit(clean[j])) exponent += clean[j++];
+        while (j < clean.size() && isDigit(clean[j])) exponent += clean[j++];
         if (j > first) number += exponent;
     }
     return number;
@@ -79,7 +79,7 @@ void Check(std::string_view text) {
     const double wanted = Reference(text);
     if (!(value == wanted) || std::signbit(value) != std::signbit(wanted))
         Fail(text, "differs from strtod", value, wanted);
-    (void)input::IsWhole(value);
+    (void)input::isWhole(value);
     // What follows a number that has ended does not change it.
     const std::string more = std::string(text) + "x";
     if (const double longer = input::ReadNumber(more); !(longer == value))

@@ -143,7 +143,7 @@ void TestInput::isWhole_data() {
 void TestInput::isWhole() {
     QFETCH(double, value);
     QFETCH(bool, whole);
-    QCOMPARE(IsWhole(value), whole);
+    QCOMPARE(input::isWhole(value), whole);
 }
 
 void TestInput::normalise_data() {
@@ -267,7 +267,7 @@ void TestInput::display() {
     QFETCH(QStringList, texts);
     QFETCH(ReminderFrame, frame);
     QFETCH(QString, marks);
-    const FailureDisplay shown = DisplayOf(CheckFields(s(texts[0]), s(texts[1]), s(texts[2])));
+    const FailureDisplay shown = displayOf(CheckFields(s(texts[0]), s(texts[1]), s(texts[2])));
     QCOMPARE(shown.frame, frame);
     const std::map<QChar, FieldMark> meaning{
         {'r', FieldMark::Red}, {'b', FieldMark::Blue}, {'k', FieldMark::Keep}};

@@ -52,15 +52,18 @@ void TestCorrection::piIsTheDoubleNearestPi() {
 
 void TestCorrection::monthTables() {
     int start = 1;
-    for (int month = 0; month < MonthCount; ++month) {
-        QCOMPARE(MonthStartDays[month], start);
-        start += MonthLengths[month];
+    for (int month = 1; month <= MonthCount; ++month) {
+        QCOMPARE(ofMonth(MonthStartDays, month), start);
+        QCOMPARE(monthStartingOn(start), month);
+        QCOMPARE(monthStartingOn(start + 1), 0);
+        start += ofMonth(MonthLengths, month);
     }
     QCOMPARE(start - 1, DaysInYear);
-    QCOMPARE(MonthLengths[1], 28);
+    QCOMPARE(ofMonth(MonthLengths, 2), 28);
     // 13 February and 1 November.
-    QCOMPARE(PeakDay, MonthStartDays[1] + 12);
-    QCOMPARE(TroughDay, MonthStartDays[10]);
+    QCOMPARE(PeakDay, dayOfYear(2, 13));
+    QCOMPARE(TroughDay, dayOfYear(11, 1));
+    QCOMPARE(dayOfYear(12, 31), DaysInYear);
 }
 
 void TestCorrection::startupCorrection_data() {
@@ -165,7 +168,7 @@ void TestCorrection::minuteLabel() {
     QFETCH(QString, text);
     QFETCH(bool, twoParts);
     QCOMPARE(q(FormatMinuteLabel(minutes)), text);
-    QCOMPARE(MinuteLabelHasTwoParts(minutes), twoParts);
+    QCOMPARE(minuteLabelHasTwoParts(minutes), twoParts);
 }
 
 void TestCorrection::wholeNumberText_data() {
@@ -186,7 +189,7 @@ void TestCorrection::wholeNumberText_data() {
 void TestCorrection::wholeNumberText() {
     QFETCH(double, value);
     QFETCH(QString, text);
-    const std::string written = WholeNumberText(value);
+    const std::string written = model::wholeNumberText(value);
     if (!text.isEmpty()) {
         QCOMPARE(q(written), text);
         return;
@@ -216,7 +219,7 @@ void TestCorrection::hugeMinuteLabel() {
     static const QRegularExpression plus("^\\+[0-9]+h (\\+[0-9]+min)?$");
     static const QRegularExpression minus("^-[0-9]+h (-[0-9]+min)?$");
     QVERIFY2((minutes > 0 ? plus : minus).match(text).hasMatch(), qPrintable(text.left(40)));
-    QCOMPARE(MinuteLabelHasTwoParts(minutes), text.endsWith("min"));
+    QCOMPARE(minuteLabelHasTwoParts(minutes), text.endsWith("min"));
 }
 
 QTEST_APPLESS_MAIN(TestCorrection)

@@ -17,7 +17,7 @@ protected:
     ui::TextBox* box(const QString& name) { return child<ui::TextBox>(*form, name); }
     ui::ComboBox* combo(const QString& name) { return child<ui::ComboBox>(*form, name); }
 
-    static void startUp() { ui::StartUp(); }
+    static void startUp() { ui::startUp(); }
     // Fails the test function, through QVERIFY, when the window does not show in time.
     void openForm(bool active) {
         form = std::make_unique<app::FormStart>();

@@ -14,7 +14,7 @@ const Check* FirstBroken(const std::array<double, 3>& values) {
         case Check::NotWhole:
             broken = value != std::floor(value);
             break;
-        case Check::OutOfRange:
+        case Check::outOfRange:
             broken = value < 0 || value > check.top;
             break;
         case Check::SumAbove:

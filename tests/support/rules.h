@@ -27,7 +27,7 @@ enum Field { Degrees, Minutes, Seconds };
 // One row of the table of checks. The condition is one of three kinds: the field's value is not
 // whole; it lies below 0 or above `top`; degrees + minutes / 60 + seconds / 3600 is above `top`.
 struct Check {
-    enum Kind { NotWhole, OutOfRange, SumAbove };
+    enum Kind { NotWhole, outOfRange, SumAbove };
     input::ValidationFailure failure;
     Kind kind;
     Field field; // the field whose value is tested (unused by SumAbove)
@@ -49,7 +49,7 @@ inline const std::array<Check, 7> Checks{{
      "FrameErrorM",
      {Red, Blue, Blue}},
     {input::ValidationFailure::DegreesOutOfRange,
-     Check::OutOfRange,
+     Check::outOfRange,
      Degrees,
      180,
      "FrameErrorM",
@@ -61,7 +61,7 @@ inline const std::array<Check, 7> Checks{{
      "FrameErrorP",
      {Keeps, Red, Keeps}},
     {input::ValidationFailure::MinutesOutOfRange,
-     Check::OutOfRange,
+     Check::outOfRange,
      Minutes,
      60,
      "FrameErrorP",
@@ -73,7 +73,7 @@ inline const std::array<Check, 7> Checks{{
      "FrameErrorD",
      {Keeps, Keeps, Red}},
     {input::ValidationFailure::SecondsOutOfRange,
-     Check::OutOfRange,
+     Check::outOfRange,
      Seconds,
      60,
      "FrameErrorD",

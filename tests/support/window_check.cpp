@@ -57,9 +57,9 @@ std::optional<Shown> State(const app::FormStart& form, QString& fault) {
 const QHash<QString, QString>& DesignedCaptions() {
     static const QHash<QString, QString> captions = [] {
         QHash<QString, QString> all;
-        for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists()))
+        for (const ui::ControlSpec& design : ui::windowContents(views::windowLists()))
             if (design.kind == ui::Kind::Label)
-                all.insert(ui::ControlName(design.name, design.index), design.caption);
+                all.insert(ui::controlName(design.name, design.index), design.caption);
         return all;
     }();
     return captions;

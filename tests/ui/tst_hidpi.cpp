@@ -51,7 +51,7 @@ class TestHiDpi : public QObject {
 
 private slots:
     void initTestCase() {
-        ui::StartUp();
+        ui::startUp();
         if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
             scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
         form = std::make_unique<FormStart>();
@@ -126,8 +126,8 @@ private slots:
             QVERIFY2(labels.contains("-1h -20min"), qPrintable(labels.join(", ")));
         }
         int seen = 0;
-        for (const ui::ControlSpec& design : ui::WindowContents(views::WindowLists())) {
-            const QString name = ui::ControlName(design.name, design.index);
+        for (const ui::ControlSpec& design : ui::windowContents(views::windowLists())) {
+            const QString name = ui::controlName(design.name, design.index);
             QWidget* widget = control(name);
             if (!widget->isVisibleTo(form.get())) continue;
             ++seen;
@@ -199,7 +199,7 @@ private slots:
 
         // Only the colours drawn: no smoothed edge anywhere.
         const QRgb back = january->backColor().rgb();
-        const QRgb line = views::StyleOf(1).line;
+        const QRgb line = views::styleOf(1).line;
         const std::set<QRgb> drawn{back | 0xFF000000u, line, views::GridColour, views::DotColour};
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)

@@ -31,10 +31,10 @@ class TestUi : public QObject {
     }
 
 private slots:
-    void initTestCase() { ui::StartUp(); }
+    void initTestCase() { ui::startUp(); }
     void init() {
         form = std::make_unique<Form>();
-        controls = std::make_unique<Controls>(*form, views::WindowLists());
+        controls = std::make_unique<Controls>(*form, views::windowLists());
     }
     void cleanup() {
         controls.reset();
@@ -187,9 +187,9 @@ private slots:
 
     void captionsFitTheirBoxes() {
         QCOMPARE(QFontInfo(get<Label>("LabelCor").font()).family(), SubstituteFamily);
-        for (const ControlSpec& design : WindowContents(views::WindowLists())) {
+        for (const ControlSpec& design : windowContents(views::windowLists())) {
             if (design.kind != Kind::Label && design.kind != Kind::CommandButton) continue;
-            QWidget* w = controls->find(ControlName(design.name, design.index))->widget();
+            QWidget* w = controls->find(controlName(design.name, design.index))->widget();
             const QFontMetrics metrics(w->font());
             for (QChar c : design.caption)
                 QVERIFY2(metrics.inFont(c), qPrintable(design.name + " lacks " + QString(c)));

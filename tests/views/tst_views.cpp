@@ -21,7 +21,7 @@ namespace {
 
 WindowState StateFor(const LocationTexts& texts) {
     WindowState state;
-    SetUpDiagram(texts, 837, 5020, state);
+    setUpDiagram(texts, 837, 5020, state);
     return state;
 }
 
@@ -56,8 +56,8 @@ class TestViews : public QObject {
 
 private slots:
     void initTestCase() {
-        ui::StartUp();
-        controls = std::make_unique<ui::Controls>(form, views::WindowLists());
+        ui::startUp();
+        controls = std::make_unique<ui::Controls>(form, views::windowLists());
         for (int i = 0; i < TimeLabelCount; ++i)
             labels[static_cast<std::size_t>(i)] = &controls->get<ui::Label>("Labeltime", i);
     }
@@ -105,13 +105,13 @@ private slots:
     }
 
     void topMinuteHalfwayAndEverywhere() {
-        QCOMPARE(TopMinuteFor(39.5), 42.0);
-        QCOMPARE(TopMinuteFor(-39.5), -37.0);
-        QCOMPARE(TopMinuteFor(-0.5), 2.0);
+        QCOMPARE(topMinuteFor(39.5), 42.0);
+        QCOMPARE(topMinuteFor(-39.5), -37.0);
+        QCOMPARE(topMinuteFor(-0.5), 2.0);
         // Everywhere a whole minute, never a multiple of 5, and 1 or 2 minutes above the nearest
         // whole minute: more than half a minute and at most two and a half above the peak.
         for (double c = -3000; c <= 3000; c += 0.125) {
-            const double top = TopMinuteFor(c);
+            const double top = topMinuteFor(c);
             const QByteArray at = QByteArray::number(c);
             QVERIFY2(top == std::trunc(top), at);
             QVERIFY2(std::fmod(top, 5.0) != 0.0, at);
@@ -136,12 +136,12 @@ private slots:
     void roundsHalvesToEven() {
         QFETCH(double, value);
         QFETCH(double, rounded);
-        QCOMPARE(RoundHalfEven(value), rounded);
+        QCOMPARE(roundHalfEven(value), rounded);
     }
 
     void januaryDrawsItsBorderGridDotsAndLabels() {
         const WindowState state = StateFor(Startup);
-        PaintMonth(1, picture(1), January, state, &labels);
+        paintMonth(1, picture(1), January, state, &labels);
         const auto& ops = picture(1).operations();
         const QRgb lineColour = qRgb(160, 160, 255);
         QCOMPARE(ops[0], (DrawOp{DrawOp::Kind::Line, 0, 0, 0, 5020, 0, lineColour, 2}));
@@ -184,7 +184,7 @@ private slots:
         for (const auto& [place, wanted] :
              {std::pair{Startup, startup},
               std::pair{LocationTexts{"15", "0", "0", false, "GMT +02:00"}, west}}) {
-            PaintMonth(1, picture(1), January, StateFor(place), &labels);
+            paintMonth(1, picture(1), January, StateFor(place), &labels);
             for (std::size_t i = 0; i < 7; ++i) {
                 QCOMPARE(labels[i]->text(), QString(wanted[i].caption));
                 QCOMPARE(labels[i]->Top(), wanted[i].top);
@@ -219,7 +219,7 @@ private slots:
         QFETCH(double, lastDot);
         const WindowState state = StateFor(Startup);
         for (ui::Label* label : labels) label->setCaption("untouched");
-        PaintMonth(month, picture(month), January, state, nullptr);
+        paintMonth(month, picture(month), January, state, nullptr);
         const auto& ops = picture(month).operations();
         QCOMPARE(ops[0].colour, lineColour);
         QCOMPARE(ops[1].x1, dayLine);
@@ -235,7 +235,7 @@ private slots:
         for (ui::Label* label : labels) QCOMPARE(label->text(), QString("untouched"));
         // Drawn again alone, the picture holds the same.
         const auto before = ops;
-        PaintMonth(month, picture(month), January, state, nullptr);
+        paintMonth(month, picture(month), January, state, nullptr);
         QCOMPARE(picture(month).operations(), before);
     }
 
@@ -257,7 +257,7 @@ private slots:
         // Every day's dot lies far outside its picture (or nowhere): painting must end, and no
         // dot may show, as one would where a huge coordinate was clamped or wrapped.
         for (int month = 1; month <= 12; ++month) {
-            PaintMonth(month, picture(month), January, state, month == 1 ? &labels : nullptr);
+            paintMonth(month, picture(month), January, state, month == 1 ? &labels : nullptr);
             const QImage image = picture(month).grab().toImage();
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
@@ -280,7 +280,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(bool, east);
         WindowState state;
-        SetUpDiagram({texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), east,
+        setUpDiagram({texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), east,
                       texts[3].toStdString()},
                      837, 5020, state);
         QVERIFY(std::isfinite(state.TopMinute));
@@ -336,7 +336,7 @@ private slots:
         const CorrectionCaption text(seconds, hours);
         QCOMPARE(QString::fromLatin1(text.text().data(), qsizetype(text.text().size())), caption);
         const CorrectionParts parts(seconds, hours);
-        QCOMPARE(QString::fromStdString(model::WholeNumberText(parts.shownSeconds())), whole);
+        QCOMPARE(QString::fromStdString(model::wholeNumberText(parts.shownSeconds())), whole);
     }
 
     // The copies' HTML: one table, a header row, then a row a day whose seconds read the caption
@@ -350,7 +350,7 @@ private slots:
                                      "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td><td>(-?\\d+)</td></tr>");
         for (const auto& [state, first] :
              {std::pair{january, "1755"}, std::pair{february, "-6399"}}) {
-            const QString table = TableHtml(state);
+            const QString table = tableHtml(state);
             QCOMPARE(table.count("<table>"), 1);
             QVERIFY(
                 table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th></tr>"));
@@ -365,7 +365,7 @@ private slots:
             WindowState state;
             state.Longitude = longitude;
             state.ZoneMeridian = 30;
-            const QString year = YearHtml(state);
+            const QString year = yearHtml(state);
             QVERIFY(year.contains("<tr><th>Μήνας</th><th>Ημέρα</th><th>Διόρθωση</th>"
                                   "<th>Δευτερόλεπτα</th></tr>"));
             int days = 0;
@@ -389,7 +389,7 @@ private slots:
             QCOMPARE(days, 365);
         }
         QVERIFY(
-            YearHtml(WindowState{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30})
+            yearHtml(WindowState{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30})
                 .contains("<td>Ιανουάριος</td><td>1</td><td sdnum=\"1032;0;@\" "
                           "style=\"mso-number-format:'\\@';white-space:pre\">+29&#32;min&#32;&#32;+"
                           "15&#32;"
@@ -412,11 +412,11 @@ private slots:
         const char* const names[] = {"Ιανουάριος",  "Φεβρουάριος", "Μάρτιος",   "Απρίλιος",
                                      "Μάιος",       "Ιούνιος",     "Ιούλιος",   "Αύγουστος",
                                      "Σεπτέμβριος", "Οκτώβριος",   "Νοέμβριος", "Δεκέμβριος"};
-        for (int m = 0; m < 12; ++m) QCOMPARE(MonthOf(names[m]), m);
-        QCOMPARE(MonthOf("ιανουάριος"), -1);
-        QCOMPARE(MonthOf("Ιανουάριος "), -1);
-        QCOMPARE(MonthOf("Ιανουαριος"), -1);
-        QCOMPARE(MonthOf(""), -1);
+        for (int m = 1; m <= 12; ++m) QCOMPARE(monthOf(names[m - 1]), m);
+        QCOMPARE(monthOf("ιανουάριος"), 0);
+        QCOMPARE(monthOf("Ιανουάριος "), 0);
+        QCOMPARE(monthOf("Ιανουαριος"), 0);
+        QCOMPARE(monthOf(""), 0);
     }
 };
 
