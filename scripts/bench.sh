@@ -18,19 +18,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
 
-# Everything runs inside one private session bus, so that no program starts a bus of its own.
-# The bus daemon's own complaints (it may not raise its file limit) are dropped.
+# Everything runs on a display of its own (scripts/with-display.sh, 1024x768) and inside one
+# private session bus, so that no program starts a bus of its own. The bus daemon's own
+# complaints (it may not raise its file limit) are dropped. Only the start-up under Xvfb is given
+# the display.
 if [ -z "${EXISOSI_BENCH_BUS:-}" ]; then
-  EXISOSI_BENCH_BUS=1 exec dbus-run-session -- bash "$0" "$@" \
+  EXISOSI_BENCH_BUS=1 exec scripts/with-display.sh -- dbus-run-session -- bash "$0" "$@" \
     2> >(grep -v 'Failed to set fd limit' >&2)
 fi
+x_display=${DISPLAY:?}
+unset DISPLAY
 
 runs=${RUNS:-20}
 warmup=${WARMUP:-3}
 repetitions=${REPETITIONS:-10}
 refreshes=${REFRESHES:-10000}
 
-cmake --preset bench >/dev/null
+cmake --preset bench
 cmake --build --preset bench -j"$(nproc)" >/dev/null
 
 build=$PWD/build-bench
@@ -41,12 +45,7 @@ bare=$bench/exisosi-floor
 
 work=$(mktemp -d)
 mkdir -m 700 "$work/runtime"
-xvfb=
-cleanup() {
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work/runtime
 
 # The instructions callgrind collected in one run of a command (only the measured steps where
@@ -109,13 +108,7 @@ table=$build/bench-table.md
 
 QT_QPA_PLATFORM=offscreen startup offscreen | tee -a "$table"
 
-# Xvfb picks a free display and writes its number.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(head -n1 "$work/display") QT_QPA_PLATFORM=xcb startup Xvfb | tee -a "$table"
-kill "$xvfb"
-xvfb=
+DISPLAY=$x_display QT_QPA_PLATFORM=xcb startup Xvfb | tee -a "$table"
 
 export QT_QPA_PLATFORM=offscreen
 refresh=$bench/exisosi-bench-refresh

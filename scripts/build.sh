@@ -6,5 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-release}
 shift || true
-cmake --preset "$preset" ${CMAKE_ARGS:-} >/dev/null
+# The configure step's messages show, such as the one that says a benchmark is left out.
+cmake --preset "$preset" ${CMAKE_ARGS:-}
 cmake --build --preset "$preset" -j"$(nproc)" "$@"

@@ -97,23 +97,21 @@ prepare_root() {
   mount_in_root dev/pts --bind /dev/pts
   mount_in_root dev/shm -t tmpfs tmpfs
 }
+# The installed program on a display of its own (the clone's scripts/with-display.sh), until its
+# window shows.
 start_installed() {
   in_root "command -v exisosi
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display 2>/dev/null & xvfb=\$!
-    trap 'kill \$xvfb \${program:-} 2>/dev/null' EXIT
-    for _ in \$(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
-    export DISPLAY=:\$(cat /tmp/display)
-    exisosi & program=\$!
-    timeout 60 xdotool search --sync --onlyvisible --name '^$title\$'"
+    bash scripts/with-display.sh -- bash -c 'exisosi & trap \"kill \$!\" EXIT
+      timeout 60 xdotool search --sync --onlyvisible --name \"\$1\"' window '^$title\$'"
 }
 
 step "debootstrap $suite" prepare_root
 step "clone of HEAD" git clone -q "$top" "$root/root/exisosi"
 step "bash scripts/run.sh" in_root "bash scripts/run.sh"
 step "bash scripts/test.sh" in_root "bash scripts/test.sh"
-step "cpack -G DEB" in_root "cd build && cpack -G DEB && ls exisosi_1.0.0_amd64.deb"
+step "cpack -G DEB" in_root "cd build && cpack -G DEB && ls exisosi_*_amd64.deb"
 step "apt-get install the package" in_root \
-  "DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/exisosi_1.0.0_amd64.deb"
+  "DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/exisosi_*_amd64.deb"
 step "the installed program's window" start_installed
 step "apt-get purge" in_root "apt-get purge -y exisosi && ! command -v exisosi"
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot from the real program: a private Xvfb (1024x768, 24 bits) with
-# openbox, so that the window manager's frame shows as on a desktop; the program as it opens; a
-# grab of the screen cropped to the framed window.
+# Takes the README's screenshot from the real program: a display of its own (1024x768, 24 bits)
+# with openbox, so that the window manager's frame shows as on a desktop (scripts/with-display.sh
+# starts them and runs the rest of this script there); the program as it opens; a grab of the
+# screen cropped to the framed window.
 # Usage: scripts/screenshot.sh [OUTPUT.png]        (default: docs/exisosi.png)
 # EXISOSI_PROGRAM names the program to run (default: build/app/exisosi).
 set -euo pipefail
@@ -16,10 +17,17 @@ fail() {
   echo "screenshot: $*" >&2
   exit 1
 }
-[ -x "$program" ] || fail "no program at $program (build it first, or set EXISOSI_PROGRAM)"
-for tool in Xvfb openbox xdotool xwininfo xprop import convert compare; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (bash scripts/deps.sh test installs it)"
-done
+if [ -z "${EXISOSI_SCREENSHOT_DISPLAY:-}" ]; then
+  [ -x "$program" ] || fail "no program at $program (build it first, or set EXISOSI_PROGRAM)"
+  for tool in Xvfb openbox xdotool xwininfo xprop import convert compare; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (bash scripts/deps.sh test installs it)"
+  done
+  # Nothing from the user's own configuration reaches openbox or the program.
+  export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY SESSION_MANAGER
+  EXISOSI_SCREENSHOT_DISPLAY=1 exec bash "$top/scripts/with-display.sh" \
+    --screen "${screen_width}x${screen_height}" --window-manager openbox -- bash "$0" "$out"
+fi
 
 work=$(mktemp -d)
 pids=()
@@ -42,27 +50,10 @@ wait_until() { # LIMIT WHAT COMMAND...
   done
 }
 
-# Nothing from the user's own configuration reaches openbox or the program, and the pointer
-# stands off the window, so that no hover or tooltip shows.
-export XDG_CONFIG_HOME=$work/config LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER
+# The program reads no configuration of the user's, and the pointer stands off the window, so
+# that no hover or tooltip shows.
+export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
-
-# Xvfb picks a free display and writes its number on descriptor 3. -noreset: the server would
-# otherwise reset whenever its last client leaves (one of the probes below) and refuse
-# connections meanwhile.
-Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -noreset \
-  3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_until 30 "display number from Xvfb" test -s "$work/display"
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
-wait_until 30 "answer from $DISPLAY" xwininfo -root >/dev/null 2>&1
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 30 "window manager" wm_ready
 xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
 
 "$program" >"$work/program.log" 2>&1 &

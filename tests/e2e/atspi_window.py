@@ -3,11 +3,12 @@
 
 Usage: atspi_window.py [--wayland] PROGRAM [SCREENSHOT.png]
 
-Run it inside its own session bus (dbus-run-session): it starts Xvfb, runs the program with
-accessibility switched on, reads the table through the accessibility tree, writes a longitude,
-presses the buttons, and checks that the reminder frame is announced when it appears. Under X
-it runs openbox, as a desktop frames and places windows, and checks that Ctrl+P opens the print
-preview with its whole toolbar, the print button included, in sight on the 1024x768 screen.
+Run it inside its own session bus (dbus-run-session): it runs the program with accessibility
+switched on, reads the table through the accessibility tree, writes a longitude, presses the
+buttons, and checks that the reminder frame is announced when it appears. Under X it takes the
+display DISPLAY names, a 1024x768 screen with a window manager that frames and places windows as
+a desktop does (scripts/with-display.sh --window-manager openbox), and checks that Ctrl+P opens
+the print preview with its whole toolbar, the print button included, in sight on the screen.
 With --wayland it starts a headless weston on a socket of its own instead, runs the program as
 a Wayland client, and also fails when the program writes anything on its standard error.
 """
@@ -89,39 +90,11 @@ def press(button):
     action.doAction(names.index("Press"))
 
 
-def start_xvfb():
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE)
-    display = ":" + xvfb.stdout.readline().decode().strip()
-    # Nothing starts on the new server before it answers. -noreset above: the server would
-    # otherwise reset when the probe leaves, and refuse connections meanwhile.
-    for _ in range(200):
-        if subprocess.run(["xwininfo", "-root", "-display", display], capture_output=True,
-                          timeout=10).returncode == 0:
-            break
-        time.sleep(0.1)
-    return xvfb, display
-
-
-def start_openbox(display):
-    """openbox on the display, once it has told the X server that it manages the screen."""
-    manager = subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=display),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(200):
-        if "window id" in subprocess.run(["xprop", "-display", display, "-root",
-                                          "_NET_SUPPORTING_WM_CHECK"], capture_output=True,
-                                         text=True, timeout=10).stdout:
-            break
-        time.sleep(0.1)
-    return manager
-
-
-def check_print_preview(app, display):
+def check_print_preview(app):
     """Ctrl+P opens the preview, and its print button is on show within the preview and the
     screen; Escape closes it again."""
     subprocess.run(["xdotool", "search", "--name", "^Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ$", "windowactivate",
-                    "--sync", "key", "ctrl+p"], env=dict(os.environ, DISPLAY=display),
-                   check=False, timeout=30)
+                    "--sync", "key", "ctrl+p"], check=False, timeout=30)
     preview = wait_for(lambda: next((w for w in app if w is not None and w.name == "Εκτύπωση"
                                      and showing(w)), None), what="the print preview")
     button = find(preview, pyatspi.ROLE_PUSH_BUTTON, "Εκτύπωση")
@@ -134,8 +107,7 @@ def check_print_preview(app, display):
           "the print button at %r, the preview at %r" % (
               (inside.x, inside.y, inside.width, inside.height),
               (around.x, around.y, around.width, around.height)))
-    subprocess.run(["xdotool", "key", "Escape"], env=dict(os.environ, DISPLAY=display),
-                   check=False, timeout=30)
+    subprocess.run(["xdotool", "key", "Escape"], check=False, timeout=30)
     wait_for(lambda: not showing(preview), what="the preview to close")
 
 
@@ -163,9 +135,9 @@ def start_weston(runtime):
     return weston, socket
 
 
-def take_screenshot(path, display, wayland_env):
+def take_screenshot(path, wayland_env):
     if wayland_env is None:
-        subprocess.run(["import", "-display", display, "-window", "root", path], check=False)
+        subprocess.run(["import", "-window", "root", path], check=False)
         return
     # weston-screenshooter writes wayland-screenshot-<time>.png into its working folder.
     folder = tempfile.mkdtemp()
@@ -182,11 +154,12 @@ def main():
         arguments = arguments[1:]
     program = arguments[0]
     screenshot = arguments[1] if len(arguments) > 1 else None
+    if not wayland and not os.environ.get("DISPLAY"):
+        raise SystemExit("no DISPLAY: run this under scripts/with-display.sh, or give --wayland")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env.pop("QT_SCALE_FACTOR", None)
     runtime = tempfile.mkdtemp(prefix="exisosi-runtime-")  # mode 0700, as Wayland wants it
-    display = None
-    manager = None
+    server = None
     if wayland:
         # No X server at all: the program and this script reach the accessibility bus through
         # the session bus alone.
@@ -196,10 +169,7 @@ def main():
             env.pop(name, None)
         env.update(QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=socket, XDG_RUNTIME_DIR=runtime)
     else:
-        server, display = start_xvfb()
-        manager = start_openbox(display)
-        os.environ["DISPLAY"] = display
-        env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        env.update(QT_QPA_PLATFORM="xcb")
     stderr = open(os.path.join(runtime, "program.stderr"), "w+")
     shown_alerts = []
 
@@ -258,7 +228,7 @@ def main():
               "announced %r" % shown_alerts)
         check(not showing(table), "the table still shows beside the reminder")
         if screenshot:
-            take_screenshot(screenshot, display, env if wayland else None)
+            take_screenshot(screenshot, env if wayland else None)
 
         # Corrected, the next press brings back a view; nothing is announced any more.
         announced = len(shown_alerts)
@@ -272,7 +242,7 @@ def main():
                   and showing(node)]
         check(FIRST_OF_JANUARY_AT_20 in values, "1 January at 20 degrees is not among %r" % values)
         if not wayland:
-            check_print_preview(app, display)
+            check_print_preview(app)
         check(window_program.poll() is None, "the program stopped")
     except AssertionError as error:
         failures.append(str(error))
@@ -280,11 +250,9 @@ def main():
     finally:
         window_program.kill()
         window_program.wait()
-        if manager:
-            manager.terminate()
-            manager.wait()
-        server.terminate()  # lets the server remove its lock and socket
-        server.wait()
+        if server:
+            server.terminate()  # lets weston remove its socket
+            server.wait()
         stderr.seek(0)
         written = stderr.read()
         check(not written, "the program wrote on stderr:\n" + written)
