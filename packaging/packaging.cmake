@@ -6,6 +6,16 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${EXISOSI_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${EXISOSI_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The icon, in the hicolor theme under the application's id, as the desktop entry names it: the
+# drawing for any size, and the PNGs rendered from the drawings (scripts/update-icons.sh, which
+# also makes the Windows icon) for the sizes menus and panels ask for.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/exisosi.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${EXISOSI_APP_ID}.svg)
+foreach(size 16 24 32 48 64 128 256)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/${size}x${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+    RENAME ${EXISOSI_APP_ID}.png)
+endforeach()
 
 # The manual page and the changelog are installed gzipped, as Debian keeps them; gzip -n leaves
 # the name and time out of the header, so the same source always gives the same file. They are
