@@ -55,11 +55,11 @@ public:
     // The view area's menu, as the menu key or Shift+F10 open it: the commands, with their keys.
     QMenu& viewMenu() const { return *viewMenu_; }
 
-    // Prints the view on show as the last refresh left it: the diagram on one landscape page,
-    // the table on one portrait page. The reminder has nothing to print: false, and nothing is
+    // Prints the view on show as the last refresh left it, the diagram or the table, on one page
+    // of the printer as it is set up. The reminder has nothing to print: false, and nothing is
     // printed. Runs from the print preview that the print command (Ctrl+P, the menu) opens.
     bool printShownView(QPrinter& printer);
-    // Prints the year card of the last refresh's place: every day's value on one A4 page. Runs
+    // Prints the year card of the last refresh's place: every day's value on one page. Runs
     // from the print preview that «Εκτύπωση έτους…» opens; false under the reminder.
     bool printYearCard(QPrinter& printer);
 

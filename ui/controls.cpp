@@ -197,7 +197,12 @@ ComboBox::ComboBox(QWidget* parent) : FitsCaption<QComboBox>(parent), Placement(
     // When the editing of its text finishes (Return, or the focus leaving) with a text that
     // names another item, QComboBox makes that item current and reports it as activated, as if
     // it had been picked. Typing is no pick: cut that link, so activated means a pick only.
-    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    // Qt documents no switch for it; the link is a connection of the field's editingFinished to
+    // the combo box itself. Should a Qt release wire it otherwise, the list still works, and says
+    // so here (the keyboard test of leaving a list fails then too).
+    if (!disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr))
+        qWarning("exisosi: a list could not be kept from picking an item when its field is "
+                 "left; a typed item name may count as a pick");
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
 }
 

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QToolBar>
 #include <algorithm>
@@ -45,12 +46,14 @@ QColor textColour(const QWidget& widget) {
     return widget.palette().color(QPalette::WindowText);
 }
 
-// Writes the heading at the top of the page; returns where what follows it starts.
-double printHeading(QPainter& painter, const QRectF& page, const QString& heading) {
+// Writes the heading at the top of the page (or only measures it); returns where what follows
+// it starts.
+double printHeading(QPainter& painter, const QRectF& page, const QString& heading,
+                    bool draw = true) {
     constexpr int Flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     painter.setFont(paperFont(HeadingPoints, true));
     const QRectF box = painter.boundingRect(page, Flags, heading);
-    painter.drawText(box, Flags, heading);
+    if (draw) painter.drawText(box, Flags, heading);
     return box.bottom() + box.height() * AfterHeading;
 }
 
@@ -69,14 +72,17 @@ void printDiagram(QPainter& painter, const QRectF& page, const PaperSources& fro
 }
 
 // The heading, the month, then the days and the captions in the colours the window gives them.
-void printTable(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    double top = printHeading(painter, page, placeLine(from.shown).trimmed());
+// Returns the size it takes from the page's top-left corner. Measures without drawing where
+// `draw` is false.
+QSizeF layOutTable(QPainter& painter, const QRectF& page, const PaperSources& from, bool draw) {
+    double top = printHeading(painter, page, placeLine(from.shown).trimmed(), draw);
     const QColor dayColour = textColour(*from.table.days[0]);
     const QColor valueColour = textColour(*from.table.values[0]);
     if (const int month = model::monthStartingOn(from.state.MonthFirstDay); month != 0) {
         painter.setPen(dayColour);
-        painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()),
-                         monthName(month));
+        if (draw)
+            painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()),
+                             monthName(month));
         top += painter.fontMetrics().height() * AfterMonth;
     }
     // The days right-aligned in their column, the values beside them.
@@ -85,16 +91,38 @@ void printTable(QPainter& painter, const QRectF& page, const PaperSources& from)
     const double dayColumn = metrics.horizontalAdvance(QStringLiteral("31"));
     const double valueLeft = page.left() + dayColumn + metrics.horizontalAdvance(ColumnGap);
     const double pitch = metrics.height() * LinePitch;
-    for (int row = 0; row < from.state.MonthLength && row < TableRows; ++row) {
+    const int rows = std::min<int>(from.state.MonthLength, TableRows);
+    double right = valueLeft;
+    for (int row = 0; row < rows; ++row) {
+        const QString& caption = from.table.values[static_cast<std::size_t>(row)]->caption();
+        right = std::max(right, valueLeft + metrics.horizontalAdvance(caption));
+        if (!draw) continue;
         const double baseline = top + row * pitch + metrics.ascent();
         const QString day = QString::number(row + 1);
         painter.setPen(dayColour);
         painter.drawText(
             QPointF(page.left() + dayColumn - metrics.horizontalAdvance(day), baseline), day);
         painter.setPen(valueColour);
-        painter.drawText(QPointF(valueLeft, baseline),
-                         from.table.values[static_cast<std::size_t>(row)]->caption());
+        painter.drawText(QPointF(valueLeft, baseline), caption);
     }
+    return {right - page.left(), top + (rows - 1) * pitch + metrics.height() - page.top()};
+}
+
+// The table at its sizes where the page holds it; otherwise the whole of it scaled down to the
+// page, the heading wrapped to the page's width as it then stands.
+void printTable(QPainter& painter, const QRectF& page, const PaperSources& from) {
+    painter.save();
+    const QSizeF size = layOutTable(painter, page, from, false);
+    painter.restore();
+    if (size.height() <= page.height() && size.width() <= page.width()) {
+        layOutTable(painter, page, from, true);
+        return;
+    }
+    const double fit = std::min(page.height() / size.height(), page.width() / size.width());
+    painter.save();
+    painter.scale(fit, fit);
+    layOutTable(painter, QRectF(page.topLeft() / fit, page.size() / fit), from, true);
+    painter.restore();
 }
 
 // A year card's cell: the parts of the table's caption, compact, the sign once before them.
@@ -177,10 +205,13 @@ QPageLayout::Orientation orientationOf(Paper paper) {
     return QPageLayout::Portrait;
 }
 
-bool print(QPrinter& printer, Paper paper, const PaperSources& from) {
+void proposePage(QPrinter& printer, Paper paper) {
+    // A printer knows its own paper; a PDF file has none.
+    if (QPrinterInfo::defaultPrinter().isNull()) printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientationOf(paper));
-    // The card is laid out for one A4 page.
-    if (paper == Paper::YearCard) printer.setPageSize(QPageSize(QPageSize::A4));
+}
+
+bool print(QPrinter& printer, Paper paper, const PaperSources& from) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRectF page(QPointF(0, 0),
@@ -201,7 +232,8 @@ bool print(QPrinter& printer, Paper paper, const PaperSources& from) {
 
 void openPrintPreview(QWidget* parent, Paper paper, const PaperSources& from) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(orientationOf(paper));
+    // Proposed once: from here on the page is the user's, through every redraw of the preview.
+    proposePage(printer, paper);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Εκτύπωση"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

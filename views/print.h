@@ -12,8 +12,8 @@
 
 namespace views {
 
-// What can be printed: the diagram on a landscape page, the table's month on a portrait page,
-// and the year card: every day's value on one landscape page, a column a month.
+// What can be printed: the diagram, the table's month, and the year card: every day's value on
+// one page, a column a month. Each is laid out whole on whatever page it is given.
 enum class Paper { Diagram, Table, YearCard };
 
 // Where a paper copy takes its contents from.
@@ -24,12 +24,19 @@ struct PaperSources {
     const TableLabels& table;
 };
 
+// The orientation each paper is proposed in: the diagram and the card landscape, the table
+// portrait.
 QPageLayout::Orientation orientationOf(Paper paper);
+
+// Proposes the page a paper is printed on, once, as the print preview opens: its orientation,
+// and A4 where there is no printer with paper of its own.
+void proposePage(QPrinter& printer, Paper paper);
 
 // Opens the print preview of `paper`, from which the user prints it.
 void openPrintPreview(QWidget* parent, Paper paper, const PaperSources& from);
 
-// Prints `paper` on one page of `printer`; false where the printer would not start or finish.
+// Prints `paper` on one page of `printer` as the user set it up (paper, orientation, margins);
+// false where the printer would not start or finish.
 bool print(QPrinter& printer, Paper paper, const PaperSources& from);
 
 // A panel and the pictures and labels it holds, from their recordings and captions, in the

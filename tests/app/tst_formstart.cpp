@@ -5,10 +5,13 @@
 #include "support/form_fixture.h"
 
 #include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 
@@ -36,6 +39,31 @@ void type(QWidget* field, const QString& text) {
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::KeyAction::Click, field, Qt::Key_unknown, c, Qt::NoModifier);
 }
+
+// A tool's standard output, or nothing where it fails.
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A PDF printer writing to `file`, on the page a user may set up.
+void setUpPdf(QPrinter& printer, const QString& file, QPageSize::PageSizeId size,
+              QPageLayout::Orientation orientation) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(size));
+    printer.setPageOrientation(orientation);
+}
+
+// The month names as the printed diagram shows them, in part where a name is cut to its box.
+const char* const PrintedMonths[] = {"Ιανουάρ", "Φεβρ",    "Μάρτιος", "Απρίλ",
+                                     "Μάιος",   "Ιούνιος", "Ιούλιος", "Αύγουστ",
+                                     "Σεπτεμβ", "Οκτωβρ",  "Νοεμβρ",  "Δεκέμβρ"};
+
+const QString OpeningPlace =
+    QStringLiteral("Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00");
 
 } // namespace
 
@@ -488,19 +516,17 @@ private slots:
     void printsTheDiagramAndTheTable() {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        auto printer = [&](const QString& name, bool (FormStart::*what)(QPrinter&)) {
+        // On A4, in the orientation each paper is proposed in.
+        auto printer = [&](const QString& name, bool (FormStart::*what)(QPrinter&),
+                           QPageLayout::Orientation orientation = QPageLayout::Landscape) {
             QPrinter target(QPrinter::HighResolution);
-            target.setOutputFormat(QPrinter::PdfFormat);
-            target.setOutputFileName(folder.filePath(name + ".pdf"));
+            setUpPdf(target, folder.filePath(name + ".pdf"), QPageSize::A4, orientation);
             if (!(form.get()->*what)(target)) return QString();
             return target.outputFileName();
         };
-        auto print = [&](const QString& name) { return printer(name, &FormStart::printShownView); };
-        auto run = [](const QString& program, const QStringList& arguments) {
-            QProcess process;
-            process.start(program, arguments);
-            if (!process.waitForFinished(30000) || process.exitCode() != 0) return QString();
-            return QString::fromUtf8(process.readAllStandardOutput());
+        auto print = [&](const QString& name,
+                         QPageLayout::Orientation orientation = QPageLayout::Landscape) {
+            return printer(name, &FormStart::printShownView, orientation);
         };
         // Width over height of the one page.
         auto shape = [&](const QString& pdf) {
@@ -516,11 +542,8 @@ private slots:
         QVERIFY(!diagram.isEmpty());
         QVERIFY(shape(diagram) > 1.0); // landscape
         const QString text = run("pdftotext", {"-layout", diagram, "-"});
-        QVERIFY2(text.contains("Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00"),
-                 qPrintable(text));
-        for (const char* name : {"Ιανουάρ", "Φεβρ", "Μάρτιος", "Απρίλ", "Μάιος", "Ιούνιος",
-                                 "Ιούλιος", "Αύγουστ", "Σεπτεμβ", "Οκτωβρ", "Νοεμβρ", "Δεκέμβρ"})
-            QVERIFY2(text.contains(QString(name)), name);
+        QVERIFY2(text.contains(OpeningPlace), qPrintable(text));
+        for (const char* name : PrintedMonths) QVERIFY2(text.contains(QString(name)), name);
         // The opening place's seven minute labels, from +40min down by fives.
         for (int minutes = 40; minutes >= 10; minutes -= 5)
             QVERIFY2(text.contains(QStringLiteral("+%1min").arg(minutes)), qPrintable(text));
@@ -528,7 +551,7 @@ private slots:
         QCOMPARE(images.size(), 2); // the header of the list alone
 
         child<QPushButton>(*form, "CommandMatrix")->click();
-        const QString table = print("table");
+        const QString table = print("table", QPageLayout::Portrait);
         QVERIFY(!table.isEmpty());
         QVERIFY(shape(table) > 0.0 && shape(table) < 1.0); // portrait
         const QString rows = run("pdftotext", {"-layout", table, "-"});
@@ -599,6 +622,143 @@ private slots:
         child<QPushButton>(*form, "CommandDiagram")->click();
         QVERIFY(print("reminder").isEmpty()); // nothing to print
         QVERIFY(printer("reminder card", &FormStart::printYearCard).isEmpty());
+    }
+
+    // Each paper is laid out whole on whatever page it is given: one page of the size and
+    // orientation asked for, nothing drawn outside the printable area, and every text the A4
+    // page holds.
+    void everyPaperFitsEveryPage_data() {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<double>("margin"); // millimetres; 0 for the printer's own
+        const std::pair<const char*, QPageSize::PageSizeId> sizes[] = {
+            {"A6", QPageSize::A6}, {"A5", QPageSize::A5},         {"A4", QPageSize::A4},
+            {"A3", QPageSize::A3}, {"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal}};
+        for (const char* paper : {"diagram", "table", "card"})
+            for (const auto& [name, size] : sizes)
+                for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape})
+                    for (const double margin : {0.0, 25.0})
+                        QTest::addRow("%s %s %s%s", paper, name,
+                                      orientation == QPageLayout::Portrait ? "portrait"
+                                                                           : "landscape",
+                                      margin > 0 ? " wide" : "")
+                            << paper << int(size) << int(orientation) << margin;
+    }
+    void everyPaperFitsEveryPage() {
+        QFETCH(QString, paper);
+        QFETCH(int, size);
+        QFETCH(int, orientation);
+        QFETCH(double, margin);
+        if (paper == "table") child<QPushButton>(*form, "CommandMatrix")->click();
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QPrinter printer(QPrinter::HighResolution);
+        setUpPdf(printer, folder.filePath("page.pdf"), QPageSize::PageSizeId(size),
+                 QPageLayout::Orientation(orientation));
+        if (margin > 0)
+            QVERIFY(printer.setPageMargins(QMarginsF(margin, margin, margin, margin),
+                                           QPageLayout::Millimeter));
+        QVERIFY(paper == "card" ? form->printYearCard(printer) : form->printShownView(printer));
+        const QString pdf = printer.outputFileName();
+
+        // One page, of the size and orientation asked for, in points.
+        const QPageLayout layout = printer.pageLayout();
+        const QRectF whole = layout.fullRectPoints();
+        const QRectF inside = layout.paintRectPoints();
+        QCOMPARE(whole.width() > whole.height(), orientation == QPageLayout::Landscape);
+        const QRegularExpressionMatch info =
+            QRegularExpression("Pages:\\s+(\\d+)\\n[\\s\\S]*Page size:\\s+([\\d.]+) x ([\\d.]+)")
+                .match(run("pdfinfo", {pdf}));
+        QVERIFY(info.hasMatch());
+        QCOMPARE(info.captured(1), QString("1"));
+        QVERIFY(qAbs(info.captured(2).toDouble() - whole.width()) < 1);
+        QVERIFY(qAbs(info.captured(3).toDouble() - whole.height()) < 1);
+
+        // Every word inside the printable area, in points.
+        const QString boxes = run("pdftotext", {"-bbox", pdf, "-"});
+        const QRegularExpression word(
+            "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<");
+        int words = 0;
+        for (auto match = word.globalMatch(boxes); match.hasNext(); ++words) {
+            const QRegularExpressionMatch w = match.next();
+            const QRectF box(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                             QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+            QVERIFY2(inside.adjusted(-1, -1, 1, 1).contains(box),
+                     qPrintable(QStringLiteral("«%1» at %2,%3 %4x%5 outside %6,%7 %8x%9")
+                                    .arg(w.captured(5))
+                                    .arg(box.x())
+                                    .arg(box.y())
+                                    .arg(box.width())
+                                    .arg(box.height())
+                                    .arg(inside.x())
+                                    .arg(inside.y())
+                                    .arg(inside.width())
+                                    .arg(inside.height())));
+        }
+        QVERIFY(words > 0);
+        // Every line and dot too: the margins of the page at 36 dots an inch stay white.
+        run("pdftoppm", {"-r", "36", "-gray", "-png", "-singlefile", pdf, folder.filePath("page")});
+        const QImage raster(folder.filePath("page.png"));
+        QVERIFY(!raster.isNull());
+        const double dots = raster.width() / whole.width();
+        const QRect paintable = QRectF(inside.x() * dots, inside.y() * dots, inside.width() * dots,
+                                       inside.height() * dots)
+                                    .toAlignedRect()
+                                    .adjusted(-1, -1, 1, 1);
+        for (int y = 0; y < raster.height(); ++y)
+            for (int x = 0; x < raster.width(); ++x)
+                if (!paintable.contains(x, y))
+                    QVERIFY2(qGray(raster.pixel(x, y)) > 250,
+                             qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+
+        // What the A4 page holds.
+        const QString text = run("pdftotext", {"-layout", pdf, "-"}).simplified();
+        QVERIFY2(text.contains(OpeningPlace), qPrintable(text));
+        if (paper == "diagram")
+            for (const char* name : PrintedMonths) QVERIFY2(text.contains(QString(name)), name);
+        if (paper == "table")
+            for (int row = 0; row < 31; ++row) {
+                const QString shown = caption(QStringLiteral("LabelValT(%1)").arg(row));
+                QVERIFY2(
+                    text.contains(QStringLiteral("%1 %2").arg(row + 1).arg(shown.simplified())),
+                    qPrintable(shown));
+            }
+        if (paper == "card") {
+            QString names;
+            for (int m = 0; m < 12; ++m) names += month()->itemText(m) + ' ';
+            QVERIFY2(text.contains(names.trimmed()), qPrintable(text));
+            QVERIFY2(text.contains("Ώρα ρολογιού = ώρα ηλιακού ρολογιού + διόρθωση"),
+                     qPrintable(text));
+        }
+    }
+
+    // The preview proposes the page once; what the user then chooses holds through every redraw
+    // and the print itself: here portrait and Letter for the diagram, proposed landscape on A4.
+    void aChoiceOfPageSurvivesTheRedraw() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString pdf = folder.filePath("chosen.pdf");
+        bool printed = false;
+        QTimer::singleShot(0, form.get(), [&] {
+            auto* dialog = form->findChild<QPrintPreviewDialog*>();
+            auto* preview = dialog ? dialog->findChild<QPrintPreviewWidget*>() : nullptr;
+            if (!preview) return;
+            QCOMPARE(dialog->printer()->pageLayout().orientation(), QPageLayout::Landscape);
+            preview->setPortraitOrientation(); // as the preview's button does
+            dialog->printer()->setPageSize(QPageSize(QPageSize::Letter)); // as the page setup
+            preview->updatePreview();
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(pdf);
+            preview->print();
+            printed = true;
+            dialog->accept();
+        });
+        form->findChild<QAction*>("printAction")->trigger();
+        QVERIFY(printed);
+        const QString info = run("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression("Page size:\\s+612 x 792 pts \\(letter\\)")),
+                 qPrintable(info));
     }
 };
 
