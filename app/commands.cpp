@@ -1,5 +1,6 @@
 #include "app/formstart.h"
 
+#include "app/placedialog.h"
 #include "views/copy.h"
 
 #include <QApplication>
@@ -44,6 +45,15 @@ QAction* FormStart::addCommand(const QString& text, QKeySequence::StandardKey ke
     auto* action = new QAction(text, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcuts(keys);
+    addAction(action);
+    viewMenu_->addAction(action);
+    return action;
+}
+
+QAction* FormStart::addCommand(const QString& text, const QKeySequence& keys, const char* name) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
     addAction(action);
     viewMenu_->addAction(action);
     return action;
@@ -114,6 +124,24 @@ void FormStart::openYearCardDialog() {
 
 bool FormStart::printYearCard(QPrinter& printer) {
     return shownPaper() && views::print(printer, views::Paper::YearCard, paperSources());
+}
+
+void FormStart::openPlaceDialog() {
+    PlaceDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const views::Place* place = dialog.chosen()) choosePlace(*place);
+}
+
+void FormStart::choosePlace(const views::Place& place) {
+    const views::Dms dms = views::dmsOf(place.longitude);
+    TextMLo.setTextValue(QString::number(dms.degrees));
+    TextPLo.setTextValue(QString::number(dms.minutes));
+    TextDLo.setTextValue(QString::number(dms.seconds));
+    (dms.east ? OptionEast : OptionWest).setChecked(true);
+    if (const auto item = views::zoneItemOf(place.standardOffset))
+        ComboZW.setCurrentIndex(ComboZW.findText(*item, Qt::MatchExactly));
+    place_ = {place.name.toStdString(), {}, true};
+    ComboZW_Click();
 }
 
 void FormStart::copyShownView() {

@@ -50,6 +50,7 @@ FormStart::FormStart()
       TextPLo(controls_.get<ui::TextBox>("TextPLo")),
       TextDLo(controls_.get<ui::TextBox>("TextDLo")),
       OptionEast(controls_.get<ui::OptionButton>("OptionEast")),
+      OptionWest(controls_.get<ui::OptionButton>("OptionWest")),
       ComboZW(controls_.get<ui::ComboBox>("ComboZW")),
       ComboMonth(controls_.get<ui::ComboBox>("ComboMonth")),
       CommandDiagram(controls_.get<ui::CommandButton>("CommandDiagram")),
@@ -71,7 +72,9 @@ FormStart::FormStart()
       copyAction_(addCommand(QStringLiteral("Αντιγραφή"), QKeySequence::Copy, "copyAction")),
       printAction_(addCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")),
       printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), QKeySequence::UnknownKey,
-                                  "printYearAction")) {
+                                  "printYearAction")),
+      placeAction_(
+          addCommand(QStringLiteral("Τόπος…"), QKeySequence(Qt::CTRL | Qt::Key_L), "placeAction")) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::setColours(this, QColor(), ui::Black.colour(), true);
@@ -123,6 +126,7 @@ FormStart::FormStart()
     connect(copyAction_, &QAction::triggered, this, &FormStart::copyShownView);
     connect(printAction_, &QAction::triggered, this, &FormStart::openPrintDialog);
     connect(printYearAction_, &QAction::triggered, this, &FormStart::openYearCardDialog);
+    connect(placeAction_, &QAction::triggered, this, &FormStart::openPlaceDialog);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this,
@@ -157,6 +161,14 @@ void FormStart::Form_Resize() {
     BoxField degrees(TextMLo), minutes(TextPLo), seconds(TextDLo);
     input::NormaliseFields(degrees, minutes, seconds);
     refresh_.location = readLocationTexts();
+    // A chosen place names what leaves the window while the refreshed location is its own.
+    if (place_.pending) {
+        place_.location = refresh_.location;
+        place_.pending = false;
+    } else if (!place_.location.sameLocation(refresh_.location)) {
+        place_.name.clear();
+    }
+    refresh_.location.place = place_.name;
     const input::ValidationFailure failure =
         input::CheckFields(degrees.text(), minutes.text(), seconds.text());
 

@@ -3,6 +3,7 @@
 
 #include "ui/registry.h"
 #include "views/diagram.h"
+#include "views/places.h"
 #include "views/print.h"
 #include "views/state.h"
 #include "views/table.h"
@@ -62,6 +63,11 @@ public:
     // Prints the year card of the last refresh's place: every day's value on one page. Runs
     // from the print preview that «Εκτύπωση έτους…» opens; false under the reminder.
     bool printYearCard(QPrinter& printer);
+    // Takes a place's longitude, to the nearest second, and the zone item of its standard time
+    // (where the list has one), and refreshes the view on show as a pick in the zone list does.
+    // What leaves the window names the place until a refresh reads another longitude or zone.
+    // «Τόπος…» (Ctrl+L, the view area's menu) opens the dialog that chooses it.
+    void choosePlace(const views::Place& place);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -78,10 +84,12 @@ private:
     void showView(Shown view);
     // A command of the window and of the view area's menu, with its standard keys.
     QAction* addCommand(const QString& text, QKeySequence::StandardKey keys, const char* name);
+    QAction* addCommand(const QString& text, const QKeySequence& keys, const char* name);
     void paintMonthPicture(int month);
     // Opens the print preview for the view on show, or for the year card.
     void openPrintDialog();
     void openYearCardDialog();
+    void openPlaceDialog();
     views::PaperSources paperSources() const {
         return {refresh_.location, state_, PictureDiagram, tableLabels_};
     }
@@ -97,6 +105,7 @@ private:
     ui::TextBox& TextPLo;
     ui::TextBox& TextDLo;
     ui::OptionButton& OptionEast;
+    ui::OptionButton& OptionWest;
     ui::ComboBox& ComboZW;
     ui::ComboBox& ComboMonth;
     ui::CommandButton& CommandDiagram;
@@ -121,11 +130,20 @@ private:
         bool rowsReset = false; // the table's rows were reset: its paint hides those of no day
     };
     Refresh refresh_;
+    // The place chosen by name, and the location the refresh that took it read (`pending` until
+    // that refresh has run).
+    struct ChosenPlace {
+        std::string name;
+        views::LocationTexts location;
+        bool pending = false;
+    };
+    ChosenPlace place_;
     Shown shownView_ = Shown::Diagram;
     QMenu* viewMenu_;
     QAction* copyAction_;
     QAction* printAction_;
     QAction* printYearAction_;
+    QAction* placeAction_;
     std::array<ui::PictureBox*, model::MonthCount> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};

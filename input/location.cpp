@@ -60,11 +60,7 @@ void zeroPass(TextField& field) {
         field.setText("0" + text);
 }
 
-// Arc minutes in a degree and arc seconds in an arc minute and in a degree; the largest
-// longitude East or West; the degrees of longitude in an hour of a zone's offset.
-constexpr double ArcMinutesPerDegree = 60.0;
-constexpr double ArcSecondsPerMinute = 60.0;
-constexpr double ArcSecondsPerDegree = 3600.0;
+// The largest longitude East or West; the degrees of longitude in an hour of a zone's offset.
 constexpr double MaxLongitude = 180.0;
 constexpr double ZoneMinutesPerHour = 60.0;
 constexpr double DegreesPerHour = 15.0;

@@ -75,4 +75,9 @@ TimeZone ReadTimeZone(std::string_view text);
 // The 33 items of the time-zone list, in list order.
 extern const std::array<std::string_view, 33> ZoneItems;
 
+// Arc minutes in a degree, and arc seconds in an arc minute and in a degree.
+inline constexpr int ArcMinutesPerDegree = 60;
+inline constexpr int ArcSecondsPerMinute = 60;
+inline constexpr int ArcSecondsPerDegree = ArcMinutesPerDegree * ArcSecondsPerMinute;
+
 } // namespace input

@@ -134,10 +134,13 @@ QString monthName(int month) {
 }
 
 QString placeLine(const LocationTexts& texts) {
-    return QStringLiteral("Γεωγραφικό Μήκος: %1° %2΄ %3΄΄ %4, Ζώνη ώρας: %5\n")
-        .arg(fromUtf8(texts.degrees), fromUtf8(texts.minutes), fromUtf8(texts.seconds),
-             texts.east ? QStringLiteral("Ανατολικά") : QStringLiteral("Δυτικά"),
-             fromUtf8(texts.zone));
+    const QString name =
+        texts.place.empty() ? QString() : fromUtf8(texts.place) + QStringLiteral(" — ");
+    return name + QStringLiteral("Γεωγραφικό Μήκος: %1° %2΄ %3΄΄ %4, Ζώνη ώρας: %5\n")
+                      .arg(fromUtf8(texts.degrees), fromUtf8(texts.minutes),
+                           fromUtf8(texts.seconds),
+                           texts.east ? QStringLiteral("Ανατολικά") : QStringLiteral("Δυτικά"),
+                           fromUtf8(texts.zone));
 }
 
 QString tableText(const LocationTexts& texts, const WindowState& state) {

@@ -20,8 +20,8 @@ struct WindowState {
     float DayWidth = 0;
     float MinuteHeight = 0;
     bool ShowHours = false;
-    int MonthFirstDay = model::MonthStartDays[0];
-    std::int16_t MonthLength = model::MonthLengths[0];
+    int MonthFirstDay = model::ofMonth(model::MonthStartDays, 1);
+    std::int16_t MonthLength = model::ofMonth(model::MonthLengths, 1);
 };
 
 // The location as the input controls hold it.
@@ -31,6 +31,14 @@ struct LocationTexts {
     std::string seconds;
     bool east = true;
     std::string zone;
+    // The name of the place chosen by name whose location this is, or empty.
+    std::string place = {};
+
+    // The same longitude and zone, whatever place they are named for.
+    bool sameLocation(const LocationTexts& other) const {
+        return degrees == other.degrees && minutes == other.minutes && seconds == other.seconds &&
+               east == other.east && zone == other.zone;
+    }
 };
 
 // Reads the location without tidying or checking it and stores Longitude, ZoneMeridian and Pi.

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
+#include <functional>
 
 using namespace app;
 
@@ -731,6 +732,112 @@ private slots:
             QVERIFY2(text.contains("Ώρα ρολογιού = ώρα ηλιακού ρολογιού + διόρθωση"),
                      qPrintable(text));
         }
+    }
+
+    // Choosing a place: the fields, the side and the zone, worked from the place's coordinates in
+    // the table, then the table's 1 January as the design's series gives it for them.
+    void choosingAPlaceFillsTheLocation_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QStringList>("fields"); // degrees, minutes, seconds as tidied
+        QTest::addColumn<bool>("east");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("january");
+        // 23.72784° is 85 420.224″: 23° 43′ 40″.
+        QTest::newRow("east") << "Αθήνα" << 23.72784 << 7200 << QStringList{"23", "43", "40"}
+                              << true << "GMT +02:00"
+                              << "+28 min  +27 sec";
+        // 9.13333° is 32 879.988″, to the nearest second 9° 8′ 0″.
+        QTest::newRow("west") << "Λισαβώνα" << -9.13333 << 0 << QStringList{"09", "08", "00"}
+                              << false << "GMT"
+                              << "+39 min  +53 sec";
+        // 51.42151° is 185 117.436″: 51° 25′ 17″.
+        QTest::newRow("half-hour zone") << "Τεχεράνη" << 51.42151 << 12600
+                                        << QStringList{"51", "25", "17"} << true << "GMT +03:30"
+                                        << "+07 min  +40 sec";
+        // 59.6″ carries into the next minute; UTC+14:00 has no item, so the zone stays.
+        QTest::newRow("no zone item") << "Κιριτιμάτι" << 23.0 + 42 / 60.0 + 59.6 / 3600 << 50400
+                                      << QStringList{"23", "43", "00"} << true << "GMT +02:00"
+                                      << "+28 min  +29 sec";
+    }
+    void choosingAPlaceFillsTheLocation() {
+        QFETCH(QString, name);
+        QFETCH(double, longitude);
+        QFETCH(int, offset);
+        QFETCH(QStringList, fields);
+        QFETCH(bool, east);
+        QFETCH(QString, zone);
+        QFETCH(QString, january);
+        child<QPushButton>(*form, "CommandMatrix")->click();
+        views::Place place;
+        place.name = name;
+        place.longitude = longitude;
+        place.standardOffset = offset;
+        form->choosePlace(place);
+        QCOMPARE((QStringList{degrees()->text(), minutes()->text(), seconds()->text()}), fields);
+        QCOMPARE(child<QRadioButton>(*form, "OptionEast")->isChecked(), east);
+        QCOMPARE(this->zone()->currentText(), zone);
+        QCOMPARE(caption("LabelValT(0)"), january);
+    }
+
+    // The dialog from the keyboard alone: Ctrl+L, a name typed without accents, Return.
+    void aPlaceIsChosenFromTheKeyboard() {
+        openForm(true);
+        bool focused = false;
+        int waits = 0;
+        // Acts once the dialog shows, from inside its own event loop.
+        std::function<void()> act = [&] {
+            auto* dialog = form->findChild<QDialog*>("placeDialog");
+            if (!dialog || !dialog->isActiveWindow()) {
+                if (++waits < 1000) return QTimer::singleShot(10, form.get(), act);
+                if (dialog) dialog->reject();
+                return;
+            }
+            auto* search = dialog->findChild<QLineEdit*>("placeSearch");
+            focused = search && QApplication::focusWidget() == search;
+            if (focused) {
+                type(search, "καλαματα");
+                QTest::keyClick(search, Qt::Key_Return);
+            }
+            if (dialog->isVisible()) dialog->reject();
+        };
+        QTimer::singleShot(0, form.get(), act);
+        QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(focused); // the search field has the focus as the dialog opens
+        // Kalamata, 22.11265° E: 79 605.54″, to the nearest second 22° 6′ 46″.
+        QCOMPARE((QStringList{degrees()->text(), minutes()->text(), seconds()->text()}),
+                 (QStringList{"22", "06", "46"}));
+        QCOMPARE(zone()->currentText(), QString("GMT +02:00"));
+    }
+
+    // What leaves the window names the place while the last refresh's location is the place's.
+    void theChosenPlaceIsNamedOnPaper() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        auto printed = [&] {
+            QPrinter printer(QPrinter::HighResolution);
+            setUpPdf(printer, folder.filePath("page.pdf"), QPageSize::A4, QPageLayout::Landscape);
+            return form->printShownView(printer)
+                       ? run("pdftotext", {"-layout", printer.outputFileName(), "-"}).simplified()
+                       : QString();
+        };
+        views::Place place;
+        place.name = "Καλαμάτα";
+        place.longitude = 22.11265;
+        place.standardOffset = 7200;
+        form->choosePlace(place);
+        const QString line = "Καλαμάτα — Γεωγραφικό Μήκος: 22° 06΄ 46΄΄ Ανατολικά, Ζώνη ώρας: GMT "
+                             "+02:00";
+        QVERIFY2(printed().contains(line), qPrintable(printed()));
+        child<QPushButton>(*form, "CommandDiagram")->click(); // the same place: still named
+        QVERIFY2(printed().contains(line), qPrintable(printed()));
+        type(seconds(), "47");
+        QVERIFY2(printed().contains(line), qPrintable(printed())); // no refresh yet
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        const QString after = printed();
+        QVERIFY2(after.contains("Γεωγραφικό Μήκος: 22° 06΄ 47΄΄") && !after.contains("Καλαμάτα"),
+                 qPrintable(after));
     }
 
     // The preview proposes the page once; what the user then chooses holds through every redraw

@@ -697,11 +697,14 @@ private slots:
         auto* copy = child<QAction>(*form, "copyAction");
         auto* print = child<QAction>(*form, "printAction");
         auto* printYear = child<QAction>(*form, "printYearAction");
-        QCOMPARE(form->viewMenu().actions(), (QList<QAction*>{copy, print, printYear}));
+        auto* place = child<QAction>(*form, "placeAction");
+        QCOMPARE(form->viewMenu().actions(), (QList<QAction*>{copy, print, printYear, place}));
         QCOMPARE(form->actions(), form->viewMenu().actions());
         QCOMPARE(copy->text(), QString("Αντιγραφή"));
         QCOMPARE(print->text(), QString("Εκτύπωση…"));
         QCOMPARE(printYear->text(), QString("Εκτύπωση έτους…"));
+        QCOMPARE(place->text(), QString("Τόπος…"));
+        QCOMPARE(place->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         focus("CommandDiagram");

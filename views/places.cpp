@@ -1,0 +1,130 @@
+#include "views/places.h"
+
+#include "input/location.h"
+#include "model/correction.h"
+
+#include <QFile>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace views {
+
+namespace {
+
+using input::ArcSecondsPerDegree;
+using input::ArcSecondsPerMinute;
+constexpr int SecondsPerMinute = static_cast<int>(model::SecondsPerMinute);
+constexpr int MinutesPerHour = static_cast<int>(model::MinutesPerHour);
+
+// The table's columns (its first line names them).
+enum Column {
+    NameEl,
+    Name,
+    CountryEl,
+    Country,
+    Latitude,
+    Longitude,
+    Zone,
+    StandardOffset,
+    Population,
+    GeoNamesId,
+    ColumnCount
+};
+
+struct Entry {
+    Place place;
+    QString greekKey;
+    QString latinKey;
+};
+
+std::vector<Entry> readTable() {
+    std::vector<Entry> entries;
+    QFile file(QStringLiteral(":/places/places.tsv"));
+    if (!file.open(QIODevice::ReadOnly)) return entries;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    entries.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        if (line.startsWith(u'#')) continue;
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() != ColumnCount) continue;
+        Place place;
+        place.latinName = fields[Name];
+        place.name = fields[NameEl].isEmpty() ? place.latinName : fields[NameEl];
+        place.country = fields[CountryEl];
+        place.latitude = fields[Latitude].toDouble();
+        place.longitude = fields[Longitude].toDouble();
+        place.standardOffset = fields[StandardOffset].toInt();
+        place.greekOrCypriot = fields[Country] == u"GR" || fields[Country] == u"CY";
+        entries.push_back({place, searchKey(fields[NameEl]), searchKey(place.latinName)});
+    }
+    return entries;
+}
+
+const std::vector<Entry>& table() {
+    static const std::vector<Entry> entries = readTable();
+    return entries;
+}
+
+} // namespace
+
+const std::vector<Place>& places() {
+    static const std::vector<Place> all = [] {
+        std::vector<Place> out;
+        for (const Entry& entry : table()) out.push_back(entry.place);
+        return out;
+    }();
+    return all;
+}
+
+QString searchKey(const QString& text) {
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString key;
+    key.reserve(decomposed.size());
+    for (QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing) key += c;
+    return key.toCaseFolded();
+}
+
+std::vector<const Place*> findPlaces(const QString& query) {
+    const QString key = searchKey(query.trimmed());
+    std::vector<const Place*> found;
+    const std::vector<Entry>& entries = table();
+    const std::vector<Place>& all = places();
+    // The table is in the order the matches are shown in.
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].greekKey.contains(key) || entries[i].latinKey.contains(key))
+            found.push_back(&all[i]);
+    return found;
+}
+
+Dms dmsOf(double longitude) {
+    const long long total = std::llround(std::fabs(longitude) * ArcSecondsPerDegree);
+    return {static_cast<int>(total / ArcSecondsPerDegree),
+            static_cast<int>(total % ArcSecondsPerDegree / ArcSecondsPerMinute),
+            static_cast<int>(total % ArcSecondsPerMinute), longitude >= 0};
+}
+
+QString longitudeText(const Dms& dms) {
+    return QStringLiteral("%1° %2΄ %3΄΄ %4")
+        .arg(dms.degrees)
+        .arg(dms.minutes)
+        .arg(dms.seconds)
+        .arg(dms.east ? QStringLiteral("Ανατολικά") : QStringLiteral("Δυτικά"));
+}
+
+std::optional<QString> zoneItemOf(int standardOffset) {
+    const int minutes = std::abs(standardOffset) / SecondsPerMinute;
+    const QString text = standardOffset == 0
+                             ? QStringLiteral("GMT")
+                             : QStringLiteral("GMT %1%2:%3")
+                                   .arg(QChar(standardOffset < 0 ? u'-' : u'+'))
+                                   .arg(minutes / MinutesPerHour, 2, 10, QChar(u'0'))
+                                   .arg(minutes % MinutesPerHour, 2, 10, QChar(u'0'));
+    for (std::string_view item : input::ZoneItems)
+        if (QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())) == text)
+            return text;
+    return std::nullopt;
+}
+
+} // namespace views

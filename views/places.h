@@ -1,0 +1,48 @@
+#pragma once
+// The places the program knows by name, from its own table (views/places.tsv, made by
+// scripts/update-places.sh from GeoNames), and finding them as a user types.
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace views {
+
+struct Place {
+    QString name; // Greek where the table has a Greek name, otherwise Latin
+    QString latinName;
+    QString country;        // the country's short Greek name
+    double latitude = 0;    // degrees, North positive
+    double longitude = 0;   // degrees, East positive
+    int standardOffset = 0; // seconds from UTC, summer time left out
+    bool greekOrCypriot = false;
+};
+
+// Every place of the table: those of Greece and Cyprus first, then the others, each by size.
+const std::vector<Place>& places();
+
+// What a search compares: the text decomposed, its accents dropped and its case folded, so that
+// «ΚΑΛΑΜΑΤΑ», «καλαματα» and «Καλαμάτα» read alike, and a final sigma as a sigma.
+QString searchKey(const QString& text);
+
+// The places whose Greek or Latin name holds `query`, best first: Greek and Cypriot places before
+// the rest, then by size. An empty query finds every place.
+std::vector<const Place*> findPlaces(const QString& query);
+
+// A longitude in whole degrees, minutes and seconds of arc, to the nearest second.
+struct Dms {
+    int degrees = 0;
+    int minutes = 0;
+    int seconds = 0;
+    bool east = true;
+};
+Dms dmsOf(double longitude);
+
+// «22° 6΄ 46΄΄ Ανατολικά», as the printed place line writes a longitude.
+QString longitudeText(const Dms& dms);
+
+// The item of the zone list for a standard offset («GMT +02:00», «GMT»), or none where the list
+// has no such item.
+std::optional<QString> zoneItemOf(int standardOffset);
+
+} // namespace views
