@@ -40,20 +40,11 @@ ui::PictureBox& FormStart::shownPicture() const {
     return PictureDiagram;
 }
 
-QAction* FormStart::addCommand(const QString& text, QKeySequence::StandardKey keys,
+QAction* FormStart::addCommand(const QString& text, const QList<QKeySequence>& keys,
                                const char* name) {
     auto* action = new QAction(text, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcuts(keys);
-    addAction(action);
-    viewMenu_->addAction(action);
-    return action;
-}
-
-QAction* FormStart::addCommand(const QString& text, const QKeySequence& keys, const char* name) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
     addAction(action);
     viewMenu_->addAction(action);
     return action;

@@ -69,12 +69,13 @@ FormStart::FormStart()
       reminderRules_{&controls_.get<ui::Label>("Label3"), &controls_.get<ui::Label>("Label5"),
                      &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")},
       viewMenu_(new QMenu(this)),
-      copyAction_(addCommand(QStringLiteral("Αντιγραφή"), QKeySequence::Copy, "copyAction")),
-      printAction_(addCommand(QStringLiteral("Εκτύπωση…"), QKeySequence::Print, "printAction")),
-      printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), QKeySequence::UnknownKey,
-                                  "printYearAction")),
-      placeAction_(
-          addCommand(QStringLiteral("Τόπος…"), QKeySequence(Qt::CTRL | Qt::Key_L), "placeAction")) {
+      copyAction_(addCommand(QStringLiteral("Αντιγραφή"),
+                             QKeySequence::keyBindings(QKeySequence::Copy), "copyAction")),
+      printAction_(addCommand(QStringLiteral("Εκτύπωση…"),
+                              QKeySequence::keyBindings(QKeySequence::Print), "printAction")),
+      printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), {}, "printYearAction")),
+      placeAction_(addCommand(QStringLiteral("Τόπος…"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
+                              "placeAction")) {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::setColours(this, QColor(), ui::Black.colour(), true);

@@ -83,8 +83,7 @@ private:
     // Shows one view and hides the others.
     void showView(Shown view);
     // A command of the window and of the view area's menu, with its standard keys.
-    QAction* addCommand(const QString& text, QKeySequence::StandardKey keys, const char* name);
-    QAction* addCommand(const QString& text, const QKeySequence& keys, const char* name);
+    QAction* addCommand(const QString& text, const QList<QKeySequence>& keys, const char* name);
     void paintMonthPicture(int month);
     // Opens the print preview for the view on show, or for the year card.
     void openPrintDialog();
