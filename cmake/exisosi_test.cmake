@@ -18,7 +18,7 @@
 #                      root); with `release` as well, only by `ctest --preset release-check`
 #             fuzz     the libFuzzer targets of tests/fuzz (sanitize preset only)
 #             wine     added to every test of a build for Windows, which runs under Wine
-# GUI       Qt's offscreen platform (QT_QPA_PLATFORM=offscreen).
+# GUI       Qt's offscreen platform (QT_QPA_PLATFORM=offscreen; minimal on Windows, below).
 # DISPLAY   runs the command on an X server of its own (scripts/with-display.sh), of SCREEN size
 #           (1024x768 unless given) and with the WINDOW_MANAGER named; SCREEN or WINDOW_MANAGER
 #           alone imply it.
@@ -27,6 +27,15 @@
 # Every test has a runtime folder of its own (XDG_RUNTIME_DIR), private as the toolkit wants it
 # (mode 0700; it warns of another and takes a shared one): what goes there, such as the socket of
 # an accessibility bus, never meets another test's or a desktop's.
+# The platform of the GUI tests: Qt's offscreen one. A build for Windows, whose Qt draws its text
+# with DirectWrite and has no FreeType, has no offscreen platform (it needs FreeType there): its
+# tests take the minimal platform with the system's fonts, which under Wine are the host's.
+if(CMAKE_CROSSCOMPILING AND WIN32)
+  set(EXISOSI_TEST_PLATFORM "minimal:enable_fonts")
+else()
+  set(EXISOSI_TEST_PLATFORM offscreen)
+endif()
+
 function(exisosi_test name)
   cmake_parse_arguments(T "GUI;DISPLAY" "SCREEN;WINDOW_MANAGER;TIMEOUT"
     "SOURCES;LIBS;COMMAND;LABELS;ENVIRONMENT;PROPERTIES" ${ARGN})
@@ -36,6 +45,10 @@ function(exisosi_test name)
   if(T_SOURCES)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
+    if(CMAKE_CROSSCOMPILING AND WIN32)
+      # A static Qt links the platforms a program names: the tests' one as well.
+      qt_import_plugins(${name} INCLUDE Qt6::QMinimalIntegrationPlugin)
+    endif()
   endif()
   if(NOT T_COMMAND)
     set(T_COMMAND ${name})
@@ -56,7 +69,7 @@ function(exisosi_test name)
   file(CHMOD ${runtime} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   set(environment XDG_RUNTIME_DIR=${runtime})
   if(T_GUI)
-    list(APPEND environment QT_QPA_PLATFORM=offscreen)
+    list(APPEND environment QT_QPA_PLATFORM=${EXISOSI_TEST_PLATFORM})
   endif()
   list(APPEND environment ${T_ENVIRONMENT})
 

@@ -3,6 +3,7 @@
 
 #include "app/formstart.h"
 #include "support/form_fixture.h"
+#include "support/platform.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
@@ -97,6 +98,7 @@ private slots:
     void cleanup() { form.reset(); }
 
     void startsWithTheDiagramCentred() {
+        LINUX_ONLY("the minimal platform places no window on a screen");
         QCOMPARE(form->windowTitle(), QString("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"));
         QCOMPARE(form->size(), QSize(750, 568));
         QCOMPARE(form->minimumSize(), form->maximumSize());
@@ -515,6 +517,7 @@ private slots:
 
     // The view on paper, drawn from what the last refresh left: text and vectors, no picture.
     void printsTheDiagramAndTheTable() {
+        LINUX_ONLY("the pages are read with poppler's tools, Linux programs");
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         // On A4, in the orientation each paper is proposed in.
@@ -629,6 +632,7 @@ private slots:
     // orientation asked for, nothing drawn outside the printable area, and every text the A4
     // page holds.
     void everyPaperFitsEveryPage_data() {
+        LINUX_ONLY("the pages are read with poppler's tools, Linux programs");
         QTest::addColumn<QString>("paper");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("orientation");
@@ -647,6 +651,7 @@ private slots:
                             << paper << int(size) << int(orientation) << margin;
     }
     void everyPaperFitsEveryPage() {
+        LINUX_ONLY("the pages are read with poppler's tools, Linux programs");
         QFETCH(QString, paper);
         QFETCH(int, size);
         QFETCH(int, orientation);
@@ -813,6 +818,7 @@ private slots:
 
     // What leaves the window names the place while the last refresh's location is the place's.
     void theChosenPlaceIsNamedOnPaper() {
+        LINUX_ONLY("the pages are read with poppler's tools, Linux programs");
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         auto printed = [&] {
@@ -843,6 +849,7 @@ private slots:
     // The preview proposes the page once; what the user then chooses holds through every redraw
     // and the print itself: here portrait and Letter for the diagram, proposed landscape on A4.
     void aChoiceOfPageSurvivesTheRedraw() {
+        LINUX_ONLY("the pages are read with poppler's tools, Linux programs");
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString pdf = folder.filePath("chosen.pdf");

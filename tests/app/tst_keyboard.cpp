@@ -4,6 +4,7 @@
 
 #include "app/formstart.h"
 #include "support/form_fixture.h"
+#include "support/platform.h"
 #include "views/lists.h"
 
 #include <QAbstractItemView>
@@ -273,7 +274,8 @@ private slots:
         QTRY_VERIFY(!combo("ComboZW")->view()->isVisible());
         QCOMPARE(combo("ComboZW")->currentText(), QString("GMT +03:30"));
         QCOMPARE(form->state().ZoneMeridian, 52.5);
-        QCOMPARE(focused(), QString("CommandDiagram"));
+        // (The minimal platform gives the focus back to no window when the list closes.)
+        if (!UnderWine) QCOMPARE(focused(), QString("CommandDiagram"));
     }
 
     void leavingAListPicksNothing() {
@@ -355,6 +357,7 @@ private slots:
     }
 
     void everyControlHasAName() {
+        LINUX_ONLY("names as AT-SPI reads them: on Windows a list is named by its label");
         for (const ui::ControlSpec& design : ui::windowContents(views::windowLists())) {
             const QString name = ui::controlName(design.name, design.index);
             const QString said = accessible(control(name))->text(QAccessible::Name);
@@ -412,6 +415,7 @@ private slots:
                                         << "Θυμηθείτε";
     }
     void namesSayWhatAControlIs() {
+        LINUX_ONLY("names as AT-SPI reads them: on Windows a list is named by its label");
         QFETCH(QString, name);
         QFETCH(QString, said);
         QAccessibleInterface* face = accessible(control(name));
@@ -420,6 +424,7 @@ private slots:
     }
 
     void namesFollowCaptionsAndPicks() {
+        LINUX_ONLY("names as AT-SPI reads them: on Windows a list is named by its label");
         focus("ComboZW");
         key(Qt::Key_Down);
         QCOMPARE(accessible(combo("ComboZW"))->text(QAccessible::Name), QString("GMT +03:00"));
@@ -633,6 +638,7 @@ private slots:
         QTest::newRow("list field's menu") << "ComboZW" << 0;
     }
     void toolkitWindowsSpeakGreek() {
+        LINUX_ONLY("the toolkit's own dialogs: Windows shows its own print dialogs");
         QFETCH(QString, window);
         QFETCH(int, fromPreview);
         QStringList latin;

@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# The Windows release checked as a user meets it, on Debian under Wine (CTest's windows_release,
+# labels system and release: `ctest --preset release-check -R windows_release`). As root (or a
+# user with sudo), it makes the release with scripts/windows.sh --test (the unit and window tests
+# of the Windows build run under Wine there), then, in a fresh Wine prefix on an Xvfb of its own:
+#   - installs silently (/S) and finds the program, the Start-menu shortcut and the uninstall
+#     entry (name, version, publisher, icon), and nothing else in the program's folder;
+#   - starts the installed program on Qt's windows platform and compares its window with the
+#     Linux program's window (LINUX_PROGRAM) on the same screen: the same size, and the same
+#     pixels but for the edges of text (see TOLERANCE below);
+#   - changes the zone from the keyboard and sees the diagram change;
+#   - opens the window at 120 and 144 dpi (Wine's LogPixels: 125 % and 150 %) and finds it
+#     scaled; its pictures are kept in build-windows/shots/ for a look;
+#   - uninstalls silently and finds nothing left.
+# Usage: scripts/check-windows.sh LINUX_PROGRAM    exit 77 (skipped) without root or sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+linux_program=$(realpath "$1")
+if [ "$(id -u)" -ne 0 ] && ! sudo -n true 2>/dev/null; then
+  echo "check-windows: needs root or sudo to install packages; skipped" >&2
+  exit 77
+fi
+
+if [ -z "${EXISOSI_INSIDE_DISPLAY:-}" ]; then
+  bash scripts/windows.sh --test
+  export EXISOSI_INSIDE_DISPLAY=1
+  exec bash scripts/with-display.sh --screen 1024x768 -- bash "$0" "$@"
+fi
+
+version=$(sed -n 's/^project(exisosi VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+setup=$PWD/build-windows/exisosi-$version-setup.exe
+shots=$PWD/build-windows/shots
+mkdir -p "$shots"
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+# Debian's wine64 itself: its `wine` wrapper asks for the 32-bit Wine on every start.
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine)
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "check-windows: FAILED: $*" >&2
+  exit 1
+}
+step() { echo "check-windows: $*"; }
+
+# Waits up to $1 seconds for a command to succeed, trying every tenth of a second.
+wait_until() {
+  local seconds=$1 what=$2
+  shift 2
+  local tries=$((seconds * 10))
+  until "$@"; do
+    tries=$((tries - 1))
+    [ $tries -gt 0 ] || fail "no $what after $seconds s"
+    sleep 0.1
+  done
+}
+# The top-level window titled as the program's, once it is mapped.
+title="Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"
+window_of() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1; }
+# A picture of the window, once two pictures in a row are alike (it has finished drawing).
+shoot() {
+  local window=$1 file=$2 previous=$work/previous.png
+  rm -f "$previous"
+  for _ in $(seq 100); do
+    import -silent -window "$window" "$file" 2>/dev/null || true
+    if [ -f "$previous" ] && [ -s "$file" ] &&
+      [ "$(compare -metric AE "$file" "$previous" null: 2>&1 || true)" = 0 ]; then
+      return 0
+    fi
+    cp "$file" "$previous" 2>/dev/null || true
+    sleep 0.2
+  done
+  fail "the window of $file never stopped changing"
+}
+size_of() { identify -format '%wx%h' "$1"; }
+# Pixels of two pictures of one size whose colours differ by more than a fuzz (in %).
+differing() { compare -metric AE -fuzz "$3%" "$1" "$2" null: 2>&1 || true; }
+
+step "a fresh Wine prefix, reporting Windows 10"
+"$wine" wineboot -i >/dev/null 2>&1
+"$wine" winecfg /v win10 >/dev/null 2>&1
+wineserver -w
+
+step "silent install of $(basename "$setup")"
+"$wine" "$setup" /S
+wineserver -w
+folder="$WINEPREFIX/drive_c/Program Files/Η εξίσωση του χρόνου"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Η εξίσωση του χρόνου.lnk"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\exisosi'
+[ "$(ls "$folder" | sort | tr '\n' ' ')" = "exisosi.exe uninstall.exe " ] ||
+  fail "the program's folder holds: $(ls "$folder" | tr '\n' ' ')"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+"$wine" reg export "$key" "$work/key.reg" /reg:64 >/dev/null 2>&1 || fail "no uninstall entry"
+entry=$(iconv -f UTF-16 -t UTF-8 "$work/key.reg")
+for value in '"DisplayName"="Η εξίσωση του χρόνου"' "\"DisplayVersion\"=\"$version\"" \
+  '"Publisher"="exisosi developers"' '"DisplayIcon"="C:\\Program Files\\Η εξίσωση του χρόνου\\exisosi.exe,0"'; do
+  grep -qF "$value" <<<"$entry" || fail "the uninstall entry lacks $value"
+done
+exe="C:\\Program Files\\Η εξίσωση του χρόνου\\exisosi.exe"
+
+# Starts the installed program, waits for its window and sets `window`.
+start_windows_program() {
+  # (Wine hands WINEQT_X to the program as QT_X.)
+  WINEQT_FORCE_STDERR_LOGGING=1 "$wine" "$exe" 2>"$work/stderr" &
+  wait_until 60 "window of the installed program" test -n "$(window_of)"
+  window=$(window_of)
+}
+stop_windows_program() {
+  wineserver -k
+  wineserver -w
+}
+
+step "the installed program beside the Linux one"
+start_windows_program
+shoot "$window" "$shots/windows.png"
+# A Greek toolkit, and nothing else said on stderr.
+grep -q . "$work/stderr" && fail "the program said: $(cat "$work/stderr")"
+"$linux_program" 2>/dev/null &
+linux=$!
+wait_until 30 "window of the Linux program" test "$(xdotool search --onlyvisible --name "^$title\$" | wc -l)" -ge 2
+linux_window=$(xdotool search --onlyvisible --pid "$linux" | head -n1)
+[ -n "$linux_window" ] || linux_window=$(xdotool search --onlyvisible --name "^$title\$" | grep -vx "$window" | head -n1)
+shoot "$linux_window" "$shots/linux.png"
+kill "$linux"
+[ "$(size_of "$shots/windows.png")" = "$(size_of "$shots/linux.png")" ] ||
+  fail "the window is $(size_of "$shots/windows.png") under Wine, $(size_of "$shots/linux.png") on Linux"
+# TOLERANCE. Wine draws text with its own rasteriser (DirectWrite over FreeType), so the edges of
+# the glyphs are shaded otherwise than Qt's own FreeType shades them on Linux: a trial measured
+# 1.1 % of the pixels differing by more than a quarter of the range (64 levels) and 2.2 % by more
+# than 16 levels, all of them at the edges of text. Twice that is allowed. A control out of place,
+# a colour that differs or a missing dot or line differs in far more pixels than that (a month
+# strip alone is 2 % of the window).
+read -r width height < <(identify -format '%w %h' "$shots/linux.png")
+total=$((width * height))
+strong=$(differing "$shots/windows.png" "$shots/linux.png" 25)
+faint=$(differing "$shots/windows.png" "$shots/linux.png" 6.3)
+step "pixels that differ: $strong by more than 64 levels, $faint by more than 16, of $total"
+[ $((strong * 1000)) -le $((total * 22)) ] || fail "$strong pixels differ by more than 64 levels"
+[ $((faint * 1000)) -le $((total * 44)) ] || fail "$faint pixels differ by more than 16 levels"
+
+step "the zone from the keyboard: the next item of the list, and the diagram moves"
+# The zone list's field, 3937 x 1300 twips into the window, is 262 x 87 pixels in.
+xdotool mousemove --window "$window" 300 100 click 1
+xdotool key --window "$window" Down
+shoot "$window" "$shots/windows-next-zone.png"
+moved=$(differing "$shots/windows.png" "$shots/windows-next-zone.png" 25)
+[ "$moved" -gt 1000 ] || fail "the view did not change with the zone ($moved pixels)"
+stop_windows_program
+
+for dpi in 120 144; do
+  step "at $dpi dpi"
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  wineserver -w
+  start_windows_program
+  shoot "$window" "$shots/windows-$dpi.png"
+  read -r w h < <(identify -format '%w %h' "$shots/windows-$dpi.png")
+  [ $((w * 96 - width * dpi)) -le $((2 * 96)) ] && [ $((width * dpi - w * 96)) -le $((2 * 96)) ] ||
+    fail "at $dpi dpi the window is $w pixels wide, not $((width * dpi / 96))"
+  stop_windows_program
+done
+
+step "silent uninstall"
+"$wine" "C:\\Program Files\\Η εξίσωση του χρόνου\\uninstall.exe" /S
+wineserver -w
+wait_until 60 "removal of the program's folder" test ! -e "$folder"
+[ ! -e "$shortcut" ] || fail "the shortcut is left"
+if "$wine" reg query "$key" /reg:64 >/dev/null 2>&1; then fail "the uninstall entry is left"; fi
+step "passed: installed, compared, driven, scaled and removed; pictures in $shots"
