@@ -15,6 +15,8 @@
 # Usage: scripts/check-windows.sh LINUX_PROGRAM    exit 77 (skipped) without root or sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Wine reads the Greek of the paths it is given in the locale's encoding.
+export LC_ALL=C.UTF-8
 linux_program=$(realpath "$1")
 if [ "$(id -u)" -ne 0 ] && ! sudo -n true 2>/dev/null; then
   echo "check-windows: needs root or sudo to install packages; skipped" >&2
@@ -24,7 +26,7 @@ fi
 if [ -z "${EXISOSI_INSIDE_DISPLAY:-}" ]; then
   bash scripts/windows.sh --test
   export EXISOSI_INSIDE_DISPLAY=1
-  exec bash scripts/with-display.sh --screen 1024x768 -- bash "$0" "$@"
+  exec bash scripts/with-display.sh --screen 1280x1024 -- bash "$0" "$@"
 fi
 
 version=$(sed -n 's/^project(exisosi VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
@@ -61,6 +63,9 @@ wait_until() {
 # The top-level window titled as the program's, once it is mapped.
 title="Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"
 window_of() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_of)" ]; }
+# Both programs' windows, the Windows one and the Linux one.
+has_two_windows() { [ "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l)" -ge 2 ]; }
 # A picture of the window, once two pictures in a row are alike (it has finished drawing).
 shoot() {
   local window=$1 file=$2 previous=$work/previous.png
@@ -106,7 +111,7 @@ exe="C:\\Program Files\\Η εξίσωση του χρόνου\\exisosi.exe"
 start_windows_program() {
   # (Wine hands WINEQT_X to the program as QT_X.)
   WINEQT_FORCE_STDERR_LOGGING=1 "$wine" "$exe" 2>"$work/stderr" &
-  wait_until 60 "window of the installed program" test -n "$(window_of)"
+  wait_until 60 "window of the installed program" has_window
   window=$(window_of)
 }
 stop_windows_program() {
@@ -117,13 +122,17 @@ stop_windows_program() {
 step "the installed program beside the Linux one"
 start_windows_program
 shoot "$window" "$shots/windows.png"
-# A Greek toolkit, and nothing else said on stderr.
-grep -q . "$work/stderr" && fail "the program said: $(cat "$work/stderr")"
+# Nothing said on stderr (a missing Greek toolkit, say), but for the platform plugin's word on
+# the two calls of Windows 10 that Wine 8 lacks: per-monitor DPI awareness V2, and the scaling of
+# a window's frame.
+said=$(grep -Ev '^qt\.qpa\.windows: SetProcessDpiAwarenessContext|^EnableNonClientDpiScaling\(\) failed' \
+  "$work/stderr" || true)
+[ -z "$said" ] || fail "the program said: $said"
 "$linux_program" 2>/dev/null &
 linux=$!
-wait_until 30 "window of the Linux program" test "$(xdotool search --onlyvisible --name "^$title\$" | wc -l)" -ge 2
-linux_window=$(xdotool search --onlyvisible --pid "$linux" | head -n1)
-[ -n "$linux_window" ] || linux_window=$(xdotool search --onlyvisible --name "^$title\$" | grep -vx "$window" | head -n1)
+wait_until 30 "window of the Linux program" has_two_windows
+linux_window=$(xdotool search --onlyvisible --name "^$title\$" | grep -vx "$window" | head -n1 || true)
+[ -n "$linux_window" ] || fail "no window of the Linux program"
 shoot "$linux_window" "$shots/linux.png"
 kill "$linux"
 [ "$(size_of "$shots/windows.png")" = "$(size_of "$shots/linux.png")" ] ||
@@ -134,7 +143,7 @@ kill "$linux"
 # than 16 levels, all of them at the edges of text. Twice that is allowed. A control out of place,
 # a colour that differs or a missing dot or line differs in far more pixels than that (a month
 # strip alone is 2 % of the window).
-read -r width height < <(identify -format '%w %h' "$shots/linux.png")
+read -r width height < <(identify -format '%w %h\n' "$shots/linux.png")
 total=$((width * height))
 strong=$(differing "$shots/windows.png" "$shots/linux.png" 25)
 faint=$(differing "$shots/windows.png" "$shots/linux.png" 6.3)
@@ -157,7 +166,7 @@ for dpi in 120 144; do
   wineserver -w
   start_windows_program
   shoot "$window" "$shots/windows-$dpi.png"
-  read -r w h < <(identify -format '%w %h' "$shots/windows-$dpi.png")
+  read -r w h < <(identify -format '%w %h\n' "$shots/windows-$dpi.png")
   [ $((w * 96 - width * dpi)) -le $((2 * 96)) ] && [ $((width * dpi - w * 96)) -le $((2 * 96)) ] ||
     fail "at $dpi dpi the window is $w pixels wide, not $((width * dpi / 96))"
   stop_windows_program
