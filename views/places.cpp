@@ -14,8 +14,6 @@ namespace {
 
 using input::ArcSecondsPerDegree;
 using input::ArcSecondsPerMinute;
-constexpr int SecondsPerMinute = static_cast<int>(model::SecondsPerMinute);
-constexpr int MinutesPerHour = static_cast<int>(model::MinutesPerHour);
 
 // The table's columns (its first line names them).
 enum Column {
@@ -114,13 +112,15 @@ QString longitudeText(const Dms& dms) {
 }
 
 std::optional<QString> zoneItemOf(int standardOffset) {
-    const int minutes = std::abs(standardOffset) / SecondsPerMinute;
+    const double minutes = std::abs(standardOffset) / model::SecondsPerMinute;
+    const double hours = std::floor(minutes / model::MinutesPerHour);
     const QString text = standardOffset == 0
                              ? QStringLiteral("GMT")
                              : QStringLiteral("GMT %1%2:%3")
                                    .arg(QChar(standardOffset < 0 ? u'-' : u'+'))
-                                   .arg(minutes / MinutesPerHour, 2, 10, QChar(u'0'))
-                                   .arg(minutes % MinutesPerHour, 2, 10, QChar(u'0'));
+                                   .arg(static_cast<int>(hours), 2, 10, QChar(u'0'))
+                                   .arg(static_cast<int>(minutes - hours * model::MinutesPerHour),
+                                        2, 10, QChar(u'0'));
     for (std::string_view item : input::ZoneItems)
         if (QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())) == text)
             return text;
