@@ -131,8 +131,11 @@ void FormStart::choosePlace(const views::Place& place) {
     (dms.east ? OptionEast : OptionWest).setChecked(true);
     if (const auto item = views::zoneItemOf(place.standardOffset))
         ComboZW.setCurrentIndex(ComboZW.findText(*item, Qt::MatchExactly));
-    place_ = {place.name.toStdString(), {}, true};
     ComboZW_Click();
+    // The refresh just run read the place's location: what leaves the window names the place
+    // while a refresh reads the same.
+    place_ = {place.name.toStdString(), refresh_.location};
+    refresh_.location.place = place_.name;
 }
 
 void FormStart::copyShownView() {

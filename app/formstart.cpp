@@ -163,12 +163,7 @@ void FormStart::Form_Resize() {
     input::NormaliseFields(degrees, minutes, seconds);
     refresh_.location = readLocationTexts();
     // A chosen place names what leaves the window while the refreshed location is its own.
-    if (place_.pending) {
-        place_.location = refresh_.location;
-        place_.pending = false;
-    } else if (!place_.location.sameLocation(refresh_.location)) {
-        place_.name.clear();
-    }
+    if (!place_.location.sameLocation(refresh_.location)) place_.name.clear();
     refresh_.location.place = place_.name;
     const input::ValidationFailure failure =
         input::CheckFields(degrees.text(), minutes.text(), seconds.text());
@@ -282,12 +277,12 @@ void FormStart::PictureError_Resize() {
 
 void FormStart::PictureDiagram_Paint() {
     PictureDiagram.Cls();
-    const ui::PictureBox& january = *months_[0];
+    const ui::PictureBox& january = *model::ofMonth(months_, 1);
     views::setUpDiagram(readLocationTexts(), january.Width(), january.Height(), state_);
 }
 
 void FormStart::paintMonthPicture(int month) {
-    const ui::PictureBox& january = *months_[0];
+    const ui::PictureBox& january = *model::ofMonth(months_, 1);
     const views::JanuaryGeometry geometry{january.Width(), january.Height(), january.Top()};
     views::paintMonth(month, *model::ofMonth(months_, month), geometry, state_,
                       month == 1 ? &timeLabels_ : nullptr, PictureDiagram.isVisibleTo(this));

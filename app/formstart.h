@@ -129,12 +129,10 @@ private:
         bool rowsReset = false; // the table's rows were reset: its paint hides those of no day
     };
     Refresh refresh_;
-    // The place chosen by name, and the location the refresh that took it read (`pending` until
-    // that refresh has run).
+    // The place chosen by name, and the location the refresh that took it read.
     struct ChosenPlace {
         std::string name;
         views::LocationTexts location;
-        bool pending = false;
     };
     ChosenPlace place_;
     Shown shownView_ = Shown::Diagram;

@@ -1,5 +1,7 @@
 #include "input/location.h"
 
+#include "model/correction.h"
+
 #include "input/number.h"
 
 #include <algorithm>
@@ -62,7 +64,6 @@ void zeroPass(TextField& field) {
 
 // The largest longitude East or West; the degrees of longitude in an hour of a zone's offset.
 constexpr double MaxLongitude = 180.0;
-constexpr double ZoneMinutesPerHour = 60.0;
 constexpr double DegreesPerHour = 15.0;
 
 bool outOfRange(double value, double top) {
@@ -151,8 +152,8 @@ TimeZone ReadTimeZone(std::string_view text) {
     zone.ZoneHours = ReadNumber(replaceAll(replaceAll(zone.ZoneText, "GMT", " "), "ZP", " "));
 
     const double offset = zone.ZoneNegative
-                              ? zone.ZoneHours - zone.ZoneMinutes / ZoneMinutesPerHour
-                              : zone.ZoneHours + zone.ZoneMinutes / ZoneMinutesPerHour;
+                              ? zone.ZoneHours - zone.ZoneMinutes / model::MinutesPerHour
+                              : zone.ZoneHours + zone.ZoneMinutes / model::MinutesPerHour;
     zone.ZoneMeridian = offset * DegreesPerHour;
     // Only a typed text can get here. An offset whose longitude term would overflow is read as
     // zone 0.

@@ -27,7 +27,8 @@ fi
 if [ -z "${EXISOSI_INSIDE_DISPLAY:-}" ]; then
   bash scripts/windows.sh --test
   export EXISOSI_INSIDE_DISPLAY=1
-  exec bash scripts/with-display.sh --screen 1280x1024 -- bash "$0" "$@"
+  exec bash scripts/with-display.sh --screen 1280x1024 -- \
+    bash "$PWD/scripts/check-windows.sh" "$linux_program"
 fi
 
 version=$(sed -n 's/^project(exisosi VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)

@@ -13,12 +13,13 @@ installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install o
 # The cross compiler, the host Qt and its tools, Wine to run the result, NSIS to package it.
 packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools wine wine64 nsis zip unzip
-  icoutils librsvg2-bin xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core xdotool)
+  icoutils librsvg2-bin xvfb xauth imagemagick fonts-liberation2 fonts-dejavu-core xdotool xclip)
 missing=()
 for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
 if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >&2
 fi
 
 # The target Qt must be the very version of the host tools.
@@ -42,9 +43,13 @@ mkdir -p "$work"
 cd "$work"
 src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 if [ -z "$src" ]; then
+  # Unpacked aside and moved in whole: a run stopped halfway leaves no half a source tree here.
   apt-get source --download-only qt6-base >&2
-  dpkg-source --no-check -x qt6-base_*.dsc >&2
-  src=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+  rm -rf unpacking
+  dpkg-source --no-check -x qt6-base_*.dsc unpacking/qt6-base-source >&2
+  mv unpacking/qt6-base-source ./qt6-base-source
+  rmdir unpacking
+  src=./qt6-base-source
 fi
 src=$(cd "$src" && pwd)
 

@@ -38,7 +38,8 @@ struct Dms {
 };
 Dms dmsOf(double longitude);
 
-// «22° 6΄ 46΄΄ Ανατολικά», as the printed place line writes a longitude.
+// «22° 6΄ 46΄΄ Ανατολικά»: the printed place line's form, with the numbers as they are (the
+// fields, once tidied, write «06»).
 QString longitudeText(const Dms& dms);
 
 // The item of the zone list for a standard offset («GMT +02:00», «GMT»), or none where the list
