@@ -46,15 +46,10 @@ std::vector<Entry> readTable() {
         if (line.startsWith(u'#')) continue;
         const QStringList fields = line.split(u'\t');
         if (fields.size() != ColumnCount) continue;
-        Place place;
-        place.latinName = fields[Name];
-        place.name = fields[NameEl].isEmpty() ? place.latinName : fields[NameEl];
-        place.country = fields[CountryEl];
-        place.latitude = fields[Latitude].toDouble();
-        place.longitude = fields[Longitude].toDouble();
-        place.standardOffset = fields[StandardOffset].toInt();
-        place.greekOrCypriot = fields[Country] == u"GR" || fields[Country] == u"CY";
-        entries.push_back({place, searchKey(fields[NameEl]), searchKey(place.latinName)});
+        const Place place{fields[NameEl].isEmpty() ? fields[Name] : fields[NameEl],
+                          fields[CountryEl], fields[Longitude].toDouble(),
+                          fields[StandardOffset].toInt()};
+        entries.push_back({place, searchKey(fields[NameEl]), searchKey(fields[Name])});
     }
     return entries;
 }
@@ -65,15 +60,6 @@ const std::vector<Entry>& table() {
 }
 
 } // namespace
-
-const std::vector<Place>& places() {
-    static const std::vector<Place> all = [] {
-        std::vector<Place> out;
-        for (const Entry& entry : table()) out.push_back(entry.place);
-        return out;
-    }();
-    return all;
-}
 
 QString searchKey(const QString& text) {
     const QString decomposed = text.normalized(QString::NormalizationForm_D);
@@ -87,12 +73,10 @@ QString searchKey(const QString& text) {
 std::vector<const Place*> findPlaces(const QString& query) {
     const QString key = searchKey(query.trimmed());
     std::vector<const Place*> found;
-    const std::vector<Entry>& entries = table();
-    const std::vector<Place>& all = places();
     // The table is in the order the matches are shown in.
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].greekKey.contains(key) || entries[i].latinKey.contains(key))
-            found.push_back(&all[i]);
+    for (const Entry& entry : table())
+        if (entry.greekKey.contains(key) || entry.latinKey.contains(key))
+            found.push_back(&entry.place);
     return found;
 }
 

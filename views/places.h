@@ -9,24 +9,19 @@
 namespace views {
 
 struct Place {
-    QString name; // Greek where the table has a Greek name, otherwise Latin
-    QString latinName;
+    QString name;           // Greek where the table has a Greek name, otherwise Latin
     QString country;        // the country's short Greek name
-    double latitude = 0;    // degrees, North positive
     double longitude = 0;   // degrees, East positive
     int standardOffset = 0; // seconds from UTC, summer time left out
-    bool greekOrCypriot = false;
 };
-
-// Every place of the table: those of Greece and Cyprus first, then the others, each by size.
-const std::vector<Place>& places();
 
 // What a search compares: the text decomposed, its accents dropped and its case folded, so that
 // «ΚΑΛΑΜΑΤΑ», «καλαματα» and «Καλαμάτα» read alike, and a final sigma as a sigma.
 QString searchKey(const QString& text);
 
 // The places whose Greek or Latin name holds `query`, best first: Greek and Cypriot places before
-// the rest, then by size. An empty query finds every place.
+// the rest, then by size, as the table has them. An empty query finds every place. The places
+// live as long as the program.
 std::vector<const Place*> findPlaces(const QString& query);
 
 // A longitude in whole degrees, minutes and seconds of arc, to the nearest second.
