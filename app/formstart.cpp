@@ -5,7 +5,6 @@
 #include "views/lists.h"
 
 #include <QLineEdit>
-#include <QShortcut>
 
 namespace app {
 
@@ -67,15 +66,7 @@ FormStart::FormStart()
                                                                               &FrameErrorD,
                                                                               &FrameErrorLo},
       reminderRules_{&controls_.get<ui::Label>("Label3"), &controls_.get<ui::Label>("Label5"),
-                     &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")},
-      viewMenu_(new QMenu(this)),
-      copyAction_(addCommand(QStringLiteral("Αντιγραφή"),
-                             QKeySequence::keyBindings(QKeySequence::Copy), "copyAction")),
-      printAction_(addCommand(QStringLiteral("Εκτύπωση…"),
-                              QKeySequence::keyBindings(QKeySequence::Print), "printAction")),
-      printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), {}, "printYearAction")),
-      placeAction_(addCommand(QStringLiteral("Τόπος…"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
-                              "placeAction")) {
+                     &controls_.get<ui::Label>("Label10"), &controls_.get<ui::Label>("Label11")} {
     setObjectName(QStringLiteral("FormStart"));
     setWindowTitle(ui::FormTitle);
     ui::setColours(this, QColor(), ui::Black.colour(), true);
@@ -119,19 +110,7 @@ FormStart::FormStart()
     // when it was centred: centre it again, once, by its outer frame.
     connect(this, &ui::Form::FrameKnown, this, &ui::Form::centre);
 
-    // Copying and printing add no control to the window: a key each, and a menu on the view
-    // area. In a text field or a list's field Ctrl+C copies the field's selection: the field
-    // claims the key before the window's command sees it.
-    viewMenu_->setObjectName(QStringLiteral("viewMenu"));
-    viewMenu_->setAccessibleName(QStringLiteral("Αντιγραφή και εκτύπωση"));
-    connect(copyAction_, &QAction::triggered, this, &FormStart::copyShownView);
-    connect(printAction_, &QAction::triggered, this, &FormStart::openPrintDialog);
-    connect(printYearAction_, &QAction::triggered, this, &FormStart::openYearCardDialog);
-    connect(placeAction_, &QAction::triggered, this, &FormStart::openPlaceDialog);
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this,
-                &FormStart::openContextMenu);
+    viewArea_ = new ViewArea(*this);
     // Return or Enter in a longitude field applies it: the button of the view chosen last.
     for (ui::TextBox* field : {&TextMLo, &TextPLo, &TextDLo})
         connect(field, &QLineEdit::returnPressed, this, [this] {
@@ -140,7 +119,6 @@ FormStart::FormStart()
             else
                 CommandMatrix_Click();
         });
-    for (ui::PictureBox* month : months_) month->installEventFilter(this);
 
     Form_Load();
 }
@@ -161,10 +139,7 @@ views::LocationTexts FormStart::readLocationTexts() const {
 void FormStart::Form_Resize() {
     BoxField degrees(TextMLo), minutes(TextPLo), seconds(TextDLo);
     input::NormaliseFields(degrees, minutes, seconds);
-    refresh_.location = readLocationTexts();
-    // A chosen place names what leaves the window while the refreshed location is its own.
-    if (!place_.location.sameLocation(refresh_.location)) place_.name.clear();
-    refresh_.location.place = place_.name;
+    viewArea_->recordRefresh(readLocationTexts());
     const input::ValidationFailure failure =
         input::CheckFields(degrees.text(), minutes.text(), seconds.text());
 
@@ -173,7 +148,7 @@ void FormStart::Form_Resize() {
         mark(TextMLo, display.marks[0]);
         mark(TextPLo, display.marks[1]);
         mark(TextDLo, display.marks[2]);
-        showView(Shown::Reminder);
+        viewArea_->show(ViewArea::Shown::Reminder);
         // The panel's layout hides every frame, then the failure's shows: no moment between the
         // two can be seen, so the frame that is to show is left as it is.
         refresh_.failureFrame = display.frame == input::ReminderFrame::None
@@ -186,7 +161,7 @@ void FormStart::Form_Resize() {
         TextMLo.setForeColor(Green);
         TextPLo.setForeColor(Green);
         TextDLo.setForeColor(Green);
-        views::storeLocation(refresh_.location, state_);
+        views::storeLocation(viewArea_->reading().location, state_);
         for (int i = 0; i < views::TableRows; ++i) {
             ui::Label& day = *tableLabels_.days[static_cast<std::size_t>(i)];
             ui::Label& value = *tableLabels_.values[static_cast<std::size_t>(i)];
@@ -199,10 +174,10 @@ void FormStart::Form_Resize() {
         refresh_.rowsReset = true;
         switch (state_.ViewMode) {
         case views::ViewMode::Diagram:
-            showView(Shown::Diagram);
+            viewArea_->show(ViewArea::Shown::Diagram);
             break;
         case views::ViewMode::Table:
-            showView(Shown::Table);
+            viewArea_->show(ViewArea::Shown::Table);
             break;
         }
     }
@@ -278,19 +253,21 @@ void FormStart::PictureError_Resize() {
 void FormStart::PictureDiagram_Paint() {
     PictureDiagram.Cls();
     const ui::PictureBox& january = *model::ofMonth(months_, 1);
-    views::setUpDiagram(readLocationTexts(), january.Width(), january.Height(), state_);
+    views::setUpDiagram(viewArea_->year(), readLocationTexts(), january.Width(), january.Height(),
+                        state_);
 }
 
 void FormStart::paintMonthPicture(int month) {
     const ui::PictureBox& january = *model::ofMonth(months_, 1);
     const views::JanuaryGeometry geometry{january.Width(), january.Height(), january.Top()};
-    views::paintMonth(month, *model::ofMonth(months_, month), geometry, state_,
+    views::paintMonth(viewArea_->year(), month, *model::ofMonth(months_, month), geometry, state_,
                       month == 1 ? &timeLabels_ : nullptr, PictureDiagram.isVisibleTo(this));
 }
 
 void FormStart::PictureMatrix_Paint() {
-    views::paintTable(PictureMatrix, readLocationTexts(), ComboMonth.currentText().toStdString(),
-                      state_, tableLabels_, refresh_.rowsReset);
+    views::paintTable(PictureMatrix, viewArea_->year(), readLocationTexts(),
+                      ComboMonth.currentText().toStdString(), state_, tableLabels_,
+                      refresh_.rowsReset);
     refresh_.rowsReset = false;
 }
 

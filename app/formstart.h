@@ -1,18 +1,14 @@
 #pragma once
 // The one window: its controls, the values it keeps, and the handlers that run on its events.
+// What the user does with the view on show is the view area's (app/viewarea.h).
 
+#include "app/viewarea.h"
 #include "ui/registry.h"
 #include "views/diagram.h"
-#include "views/places.h"
-#include "views/print.h"
 #include "views/state.h"
 #include "views/table.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QPrinter>
 #include <array>
-#include <optional>
 
 namespace app {
 
@@ -48,53 +44,16 @@ public:
 
     const views::WindowState& state() const { return state_; }
     const ui::Controls& controls() const { return controls_; }
-
-    // Puts the view on show on the clipboard as the last refresh left it: the table as text, the
-    // diagram as a picture and as the year's text, the reminder as its text. The copy command
-    // (Ctrl+C outside the text fields, and the view area's menu) runs it.
-    void copyShownView();
-    // The view area's menu, as the menu key or Shift+F10 open it: the commands, with their keys.
-    QMenu& viewMenu() const { return *viewMenu_; }
-
-    // Prints the view on show as the last refresh left it, the diagram or the table, on one page
-    // of the printer as it is set up. The reminder has nothing to print: false, and nothing is
-    // printed. Runs from the print preview that the print command (Ctrl+P, the menu) opens.
-    bool printShownView(QPrinter& printer);
-    // Prints the year card of the last refresh's place: every day's value on one page. Runs
-    // from the print preview that «Εκτύπωση έτους…» opens; false under the reminder.
-    bool printYearCard(QPrinter& printer);
-    // Takes a place's longitude, to the nearest second, and the zone item of its standard time
-    // (where the list has one), and refreshes the view on show as a pick in the zone list does.
-    // What leaves the window names the place until a refresh reads another longitude or zone.
-    // «Τόπος…» (Ctrl+L, the view area's menu) opens the dialog that chooses it.
-    void choosePlace(const views::Place& place);
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    // Pointing at a month picture tells the day of the dot under the pointer and its value.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    ViewArea& viewArea() const { return *viewArea_; }
+    const std::array<ui::PictureBox*, model::MonthCount>& monthPictures() const { return months_; }
+    const views::TableLabels& tableLabels() const { return tableLabels_; }
+    // The reminder's frames in check order (degrees, minutes, seconds, the whole longitude), and
+    // the rule each states.
+    const std::array<ui::Frame*, 4>& reminderFrames() const { return reminderFrames_; }
+    const std::array<ui::Label*, 4>& reminderRules() const { return reminderRules_; }
 
 private:
-    // What the view area shows since the last refresh.
-    enum class Shown { Diagram, Table, Reminder };
-    ui::PictureBox& shownPicture() const;
-    // What the view on show prints as, or none.
-    std::optional<views::Paper> shownPaper() const;
-    // Shows one view and hides the others.
-    void showView(Shown view);
-    // A command of the window and of the view area's menu, with its standard keys.
-    QAction* addCommand(const QString& text, const QList<QKeySequence>& keys, const char* name);
     void paintMonthPicture(int month);
-    // Opens the print preview for the view on show, or for the year card.
-    void openPrintDialog();
-    void openYearCardDialog();
-    void openPlaceDialog();
-    views::PaperSources paperSources() const {
-        return {refresh_.location, state_, PictureDiagram, tableLabels_};
-    }
-    // The menu key or Shift+F10: a text field or a list's field opens its own menu, anywhere
-    // else the view area's menu opens.
-    void openContextMenu();
     views::LocationTexts readLocationTexts() const;
 
     ui::Controls controls_;
@@ -117,33 +76,19 @@ private:
     ui::Frame& FrameErrorP;
     ui::Frame& FrameErrorD;
     ui::Frame& FrameErrorLo;
-    // The reminder's frames in check order: degrees, minutes, seconds, the whole longitude.
     std::array<ui::Frame*, 4> reminderFrames_;
-    // The rule each of those frames states.
     std::array<ui::Label*, 4> reminderRules_;
-    // What a refresh read and decided, recorded by Form_Resize for the handlers it runs. The
-    // location stays until the next refresh: it is what every copy and printed page names.
+    // What Form_Resize decided, for the handlers it runs.
     struct Refresh {
-        views::LocationTexts location;     // the longitude texts after tidying, the side, the zone
         ui::Frame* failureFrame = nullptr; // the reminder's frame about to show, or none
         bool rowsReset = false; // the table's rows were reset: its paint hides those of no day
     };
     Refresh refresh_;
-    // The place chosen by name, and the location the refresh that took it read.
-    struct ChosenPlace {
-        std::string name;
-        views::LocationTexts location;
-    };
-    ChosenPlace place_;
-    Shown shownView_ = Shown::Diagram;
-    QMenu* viewMenu_;
-    QAction* copyAction_;
-    QAction* printAction_;
-    QAction* printYearAction_;
-    QAction* placeAction_;
     std::array<ui::PictureBox*, model::MonthCount> months_{};
     std::array<ui::Label*, views::TimeLabelCount> timeLabels_{};
     views::TableLabels tableLabels_{};
+    // Made last: it finds the controls above.
+    ViewArea* viewArea_;
 };
 
 } // namespace app

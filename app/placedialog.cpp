@@ -17,9 +17,9 @@ namespace {
 constexpr int ListLines = 12;
 constexpr int ListCharacters = 56;
 
-QString lineOf(const views::Place& place) {
+QString lineOf(const places::Place& place) {
     return QStringLiteral("%1 — %2, %3")
-        .arg(place.name, place.country, views::longitudeText(views::dmsOf(place.longitude)));
+        .arg(place.name, place.country, places::longitudeText(places::dmsOf(place.longitude)));
 }
 
 } // namespace
@@ -68,7 +68,7 @@ PlaceDialog::PlaceDialog(QWidget* parent)
     field_->setFocus();
 }
 
-const views::Place* PlaceDialog::chosen() const {
+const places::Place* PlaceDialog::chosen() const {
     const int row = list_->currentRow();
     if (result() != QDialog::Accepted || row < 0 || row >= static_cast<int>(found_.size()))
         return nullptr;
@@ -76,9 +76,9 @@ const views::Place* PlaceDialog::chosen() const {
 }
 
 void PlaceDialog::search() {
-    found_ = views::findPlaces(field_->text());
+    found_ = places::findPlaces(field_->text());
     list_->clear();
-    for (const views::Place* place : found_) list_->addItem(lineOf(*place));
+    for (const places::Place* place : found_) list_->addItem(lineOf(*place));
     if (!found_.empty()) list_->setCurrentRow(0);
     describe();
 }
@@ -92,8 +92,8 @@ void PlaceDialog::describe() {
                                                           : QStringLiteral("Δεν βρέθηκε τόπος."));
         return;
     }
-    const views::Place& place = *found_[static_cast<std::size_t>(row)];
-    note_->setText(views::zoneItemOf(place.standardOffset)
+    const places::Place& place = *found_[static_cast<std::size_t>(row)];
+    note_->setText(places::zoneItemOf(place.standardOffset)
                        ? QString()
                        : QStringLiteral("Η ζώνη ώρας αυτού του τόπου δεν υπάρχει στη λίστα: "
                                         "θα συμπληρωθεί μόνο το γεωγραφικό μήκος."));

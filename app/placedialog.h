@@ -3,7 +3,7 @@
 // zone. Worked from the keyboard alone: the search field has the focus, the arrow keys move in the
 // list, Return chooses and Escape leaves everything as it was.
 
-#include "views/places.h"
+#include "places/places.h"
 
 #include <QDialog>
 
@@ -20,7 +20,7 @@ public:
     explicit PlaceDialog(QWidget* parent);
 
     // The place chosen, once the dialog is accepted; none before.
-    const views::Place* chosen() const;
+    const places::Place* chosen() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,7 +33,7 @@ private:
     QListWidget* list_;
     QLabel* note_;
     QPushButton* choose_;
-    std::vector<const views::Place*> found_;
+    std::vector<const places::Place*> found_;
 };
 
 } // namespace app

@@ -276,7 +276,7 @@ std::vector<Action> Actions() {
         {"switch/table", shown("CommandDiagram"), click("CommandMatrix")},
         {"switch/diagram", shown("CommandMatrix"), click("CommandDiagram")},
         {"copy/diagram", shown("CommandDiagram"),
-         [](FormStart& form, int) { form.copyShownView(); }},
+         [](FormStart& form, int) { form.viewArea().copyShownView(); }},
     };
     for (const char* view : {"diagram", "table"}) {
         const char* button = std::strcmp(view, "diagram") == 0 ? "CommandDiagram" : "CommandMatrix";

@@ -161,4 +161,12 @@ TimeZone ReadTimeZone(std::string_view text) {
     return zone;
 }
 
+std::string LongitudeText(std::string_view degrees, std::string_view minutes,
+                          std::string_view seconds, bool east) {
+    std::string text;
+    text.append(degrees).append("° ").append(minutes).append("΄ ").append(seconds);
+    text.append("΄΄ ").append(east ? EastWord : WestWord);
+    return text;
+}
+
 } // namespace input

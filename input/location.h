@@ -75,6 +75,16 @@ TimeZone ReadTimeZone(std::string_view text);
 // The 33 items of the time-zone list, in list order.
 extern const std::array<std::string_view, 33> ZoneItems;
 
+// The words for the two sides of Greenwich, as the window's buttons, the copies and the place
+// list write them (UTF-8).
+inline constexpr std::string_view EastWord = "Ανατολικά";
+inline constexpr std::string_view WestWord = "Δυτικά";
+
+// A longitude as pages, copies and the place list write it, from its three numbers as texts:
+// «23° 31΄ 43΄΄ Ανατολικά».
+std::string LongitudeText(std::string_view degrees, std::string_view minutes,
+                          std::string_view seconds, bool east);
+
 // Arc minutes in a degree, and arc seconds in an arc minute and in a degree.
 inline constexpr int ArcMinutesPerDegree = 60;
 inline constexpr int ArcSecondsPerMinute = 60;

@@ -4,13 +4,12 @@
 # manual page, the copyright file and the changelog.
 # Usage: packaging/check-install.sh BUILD_DIR
 set -euo pipefail
+# shellcheck source=SCRIPTDIR/../scripts/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
 build=${1:?usage: $0 BUILD_DIR}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail_prefix="FAIL: "
 
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 share=$root/usr/share

@@ -8,11 +8,9 @@
 # did not install is already there.
 # Usage: scripts/check-deb.sh BUILD_DIR
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail_prefix="FAIL: "
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: installing a package needs root"
   exit 77

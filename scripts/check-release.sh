@@ -12,6 +12,7 @@
 # goes to the log beside it (ROOT.log).
 # Usage: scripts/check-release.sh 12|13
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 top=$(cd "$(dirname "$0")/.." && pwd)
 release=${1:-}
 case "$release" in
@@ -24,7 +25,6 @@ command -v debootstrap >/dev/null || { echo "skipped: debootstrap is missing"; e
 root=$(realpath -m "${EXISOSI_RELEASE_ROOT:-/var/tmp/exisosi-release-$release}")
 mirror=${EXISOSI_RELEASE_MIRROR:-http://deb.debian.org/debian}
 log=$root.log
-title='Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ'
 # A folder is emptied only when this script made it (it leaves a mark there) or it is empty.
 mark=$root/.exisosi-release-root
 if [ -n "$(ls -A "$root" 2>/dev/null)" ] && [ ! -f "$mark" ]; then
@@ -102,7 +102,7 @@ prepare_root() {
 start_installed() {
   in_root "command -v exisosi
     bash scripts/with-display.sh -- bash -c 'exisosi & trap \"kill \$!\" EXIT
-      timeout 60 xdotool search --sync --onlyvisible --name \"\$1\"' window '^$title\$'"
+      timeout 60 xdotool search --sync --onlyvisible --name \"\$1\"' window '^$window_title\$'"
 }
 
 step "debootstrap $suite" prepare_root

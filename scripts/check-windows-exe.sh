@@ -5,10 +5,11 @@
 # Usage: scripts/check-windows-exe.sh [--stripped] PROGRAM.exe
 #   --stripped: the stack protector is then not looked for (its symbols went with the strip).
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 stripped=false
 [ "$1" = --stripped ] && { stripped=true; shift; }
 exe=$1
-fail() { echo "check-windows-exe: $exe: $*" >&2; exit 1; }
+fail_prefix="check-windows-exe: $exe: "
 
 headers=$(x86_64-w64-mingw32-objdump -p "$exe")
 grep -q 'Subsystem[[:space:]]*00000002' <<<"$headers" || fail "not a Windows GUI program"

@@ -15,6 +15,7 @@
 #   - uninstalls silently and finds nothing left.
 # Usage: scripts/check-windows.sh LINUX_PROGRAM    exit 77 (skipped) without root or sudo.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$(dirname "$0")/.."
 # Wine reads the Greek of the paths it is given in the locale's encoding.
 export LC_ALL=C.UTF-8
@@ -45,29 +46,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "check-windows: FAILED: $*" >&2
-  exit 1
-}
+fail_prefix="check-windows: FAILED: "
 step() { echo "check-windows: $*"; }
 
-# Waits up to $1 seconds for a command to succeed, trying every tenth of a second.
-wait_until() {
-  local seconds=$1 what=$2
-  shift 2
-  local tries=$((seconds * 10))
-  until "$@"; do
-    tries=$((tries - 1))
-    [ $tries -gt 0 ] || fail "no $what after $seconds s"
-    sleep 0.1
-  done
-}
 # The top-level window titled as the program's, once it is mapped.
-title="Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"
-window_of() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1; }
+window_of() { xdotool search --onlyvisible --name "^$window_title\$" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_of)" ]; }
 # Both programs' windows, the Windows one and the Linux one.
-has_two_windows() { [ "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l)" -ge 2 ]; }
+has_two_windows() { [ "$(xdotool search --onlyvisible --name "^$window_title\$" 2>/dev/null | wc -l)" -ge 2 ]; }
 # A picture of the window, once two pictures in a row are alike (it has finished drawing).
 shoot() {
   local window=$1 file=$2 previous=$work/previous.png
@@ -114,7 +100,7 @@ start_windows_program() {
   # (Wine hands WINEQT_X to the program as QT_X.)
   WINEQT_FORCE_STDERR_LOGGING=1 "$wine" "$exe" 2>"$work/stderr" &
   disown # ended by wineserver -k, which the shell need not report
-  wait_until 60 "window of the installed program" has_window
+  wait_until 60 has_window || fail "no window of the installed program after 60 s"
   window=$(window_of)
 }
 stop_windows_program() {
@@ -133,8 +119,8 @@ said=$(grep -Ev '^qt\.qpa\.windows: SetProcessDpiAwarenessContext|^EnableNonClie
 [ -z "$said" ] || fail "the program said: $said"
 "$linux_program" 2>/dev/null &
 linux=$!
-wait_until 30 "window of the Linux program" has_two_windows
-linux_window=$(xdotool search --onlyvisible --name "^$title\$" | grep -vx "$window" | head -n1 || true)
+wait_until 30 has_two_windows || fail "no window of the Linux program after 30 s"
+linux_window=$(xdotool search --onlyvisible --name "^$window_title\$" | grep -vx "$window" | head -n1 || true)
 [ -n "$linux_window" ] || fail "no window of the Linux program"
 shoot "$linux_window" "$shots/linux.png"
 kill "$linux"
@@ -167,7 +153,7 @@ step "Ctrl+C: the diagram on the Windows clipboard, as text, HTML and a picture"
 # the X server's, where xclip reads it.
 xdotool key --window "$window" ctrl+c
 has_copy() { xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -q '^text/html$'; }
-wait_until 30 "copy on the clipboard" has_copy
+wait_until 30 has_copy || fail "no copy on the clipboard after 30 s"
 targets=$(xclip -o -selection clipboard -t TARGETS)
 grep -q '^image/png$' <<<"$targets" || fail "no picture on the clipboard: $targets"
 copied=$(xclip -o -selection clipboard -t UTF8_STRING)
@@ -192,7 +178,7 @@ done
 step "silent uninstall"
 "$wine" "C:\\Program Files\\Η εξίσωση του χρόνου\\uninstall.exe" /S
 wineserver -w
-wait_until 60 "removal of the program's folder" test ! -e "$folder"
+wait_until 60 test ! -e "$folder" || fail "no removal of the program's folder after 60 s"
 [ ! -e "$shortcut" ] || fail "the shortcut is left"
 if "$wine" reg query "$key" /reg:64 >/dev/null 2>&1; then fail "the uninstall entry is left"; fi
 step "passed: installed, compared, driven, scaled and removed; pictures in $shots"

@@ -3,6 +3,7 @@
 # Usage: scripts/deps.sh [run|test]   (default: test, which is a superset of run)
 # The same names serve Debian 12 and 13: none carries a version, but for the formatter below.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 what=${1:-test}
 
 # qt6-tools-dev and qt6-l10n-tools compile the toolkit's Greek texts (translations/) at build time.
@@ -35,8 +36,6 @@ missing_packages() {
 mapfile -t missing < <(missing_packages)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 "${sudo[@]}" apt-get update -qq
 # Asked again with fresh package lists: a new root knows no package before its first update.
 mapfile -t missing < <(missing_packages)

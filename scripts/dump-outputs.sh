@@ -19,14 +19,11 @@
 #        scripts/dump-outputs.sh --compare DIR_A DIR_B
 #          names the files that differ between two dumps; fails if any does
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 usage() {
   echo "usage: $0 BUILD_DIR OUT_DIR | --compare DIR_A DIR_B" >&2
   exit 2
-}
-fail() {
-  echo "dump-outputs: $*" >&2
-  exit 1
 }
 
 if [ "${1:-}" = --compare ]; then

@@ -6,17 +6,13 @@
 # Usage: scripts/screenshot.sh [OUTPUT.png]        (default: docs/exisosi.png)
 # EXISOSI_PROGRAM names the program to run (default: build/app/exisosi).
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$top/docs/exisosi.png}
 program=${EXISOSI_PROGRAM:-$top/build/app/exisosi}
-title='Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ'
 screen_width=1024
 screen_height=768
 
-fail() {
-  echo "screenshot: $*" >&2
-  exit 1
-}
 if [ -z "${EXISOSI_SCREENSHOT_DISPLAY:-}" ]; then
   [ -x "$program" ] || fail "no program at $program (build it first, or set EXISOSI_PROGRAM)"
   for tool in Xvfb openbox xdotool xwininfo xprop import convert compare; do
@@ -29,26 +25,9 @@ if [ -z "${EXISOSI_SCREENSHOT_DISPLAY:-}" ]; then
     --screen "${screen_width}x${screen_height}" --window-manager openbox -- bash "$0" "$out"
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Polls a condition every tenth of a second, for at most LIMIT seconds.
-wait_until() { # LIMIT WHAT COMMAND...
-  local limit=$1 what=$2
-  local end=$((SECONDS + limit))
-  shift 2
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || fail "no $what within ${limit}s; logs: $(tail -n 5 "$work"/*.log)"
-    sleep 0.1
-  done
-}
+clean_up_on_exit
+# The end of what the program said, for a failure.
+logs() { tail -n 5 "$work"/*.log; }
 
 # The program reads no configuration of the user's, and the pointer stands off the window, so
 # that no hover or tooltip shows.
@@ -59,7 +38,7 @@ xdotool mousemove $((screen_width - 1)) $((screen_height - 1))
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
-window=$(timeout 60 xdotool search --sync --onlyvisible --limit 1 --name "^$title\$") ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --limit 1 --name "^$window_title\$") ||
   fail "the window did not appear; the program said: $(cat "$work/program.log")"
 
 # The framed window: the client area from xwininfo and the frame openbox reports around it.
@@ -78,9 +57,9 @@ frame_known() {
   h=$(sed -n 's/^ *Height: *//p' <<<"$info")
   left=$((x - fl)) top_=$((y - ft)) width=$((w + fl + fr)) height=$((h + ft + fb))
 }
-wait_until 30 "frame from openbox" frame_known
+wait_until 30 frame_known || fail "no frame from openbox within 30s; logs: $(logs)"
 active() { xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | grep -qiE "# $(printf '0x%x' "$window")\$"; }
-wait_until 30 "focus on the window" active
+wait_until 30 active || fail "no focus on the window within 30s; logs: $(logs)"
 
 # The program is idle once its picture and its place no longer change (it centres its outer frame
 # again once the window manager has reported it), but for the blinking text caret of the focused
@@ -133,7 +112,7 @@ settled() {
     return 1
   fi
 }
-wait_until 60 "settled picture of the window" settled
+wait_until 60 settled || fail "no settled picture of the window within 60s; logs: $(logs)"
 
 mkdir -p "$(dirname "$out")"
 # The grabs carry no date or other metadata, so that the same pixels make the same bytes.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Rebuilds views/places.tsv, the table of places the program finds by name, from Debian's packages:
+# Rebuilds places/places.tsv, the table of places the program finds by name, from Debian's packages:
 # GeoNames' towns of over 15 000 people and their Greek names (libgeonames, CC BY 4.0), the Greek
 # country names of iso-codes and the host's time zone data (tzdata). Installs what it lacks with
 # apt-get. The table holds every place of Greece and Cyprus, every other place with a Greek name
@@ -7,23 +7,13 @@
 # fails if a check fails. The same packages always give the same bytes.
 # Usage: scripts/update-places.sh
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$(dirname "$0")/.."
-out=views/places.tsv
+out=places/places.tsv
 export LC_ALL=C.UTF-8 TZ=UTC
 
-need=()
-for pkg in libgeonames-dev libgeonames-common libgeonames0 iso-codes tzdata gcc libc6-dev \
-  pkg-config python3; do
-  dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q ' installed$' || need+=("$pkg")
-done
-if ((${#need[@]})); then
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  # Waits for another apt or dpkg run to let go of the lock rather than failing at once.
-  "${sudo[@]}" apt-get install -y -q -o DPkg::Lock::Timeout=600 "${need[@]}" ||
-    { "${sudo[@]}" apt-get update -q && "${sudo[@]}" apt-get install -y -q \
-      -o DPkg::Lock::Timeout=600 "${need[@]}"; }
-fi
+install_missing libgeonames-dev libgeonames-common libgeonames0 iso-codes tzdata gcc libc6-dev \
+  pkg-config python3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -4,10 +4,9 @@
 # Prints the folder of the installed Qt on its last line. Later runs find it there and return at once.
 # Usage: scripts/windows-qt.sh          (EXISOSI_CACHE overrides ~/.cache/exisosi)
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 cache=${EXISOSI_CACHE:-$HOME/.cache/exisosi}
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 # The cross compiler, the host Qt and its tools, Wine to run the result, NSIS to package it.
@@ -46,9 +45,10 @@ if [ -z "$src" ]; then
   # Unpacked aside and moved in whole: a run stopped halfway leaves no half a source tree here.
   apt-get source --download-only qt6-base >&2
   rm -rf unpacking
+  mkdir unpacking # dpkg-source copies the tarballs beside the folder it makes
   dpkg-source --no-check -x qt6-base_*.dsc unpacking/qt6-base-source >&2
   mv unpacking/qt6-base-source ./qt6-base-source
-  rmdir unpacking
+  rm -rf unpacking # the tarballs dpkg-source copied
   src=./qt6-base-source
 fi
 src=$(cd "$src" && pwd)

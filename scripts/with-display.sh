@@ -10,6 +10,7 @@
 # command end with this script, however it ends (a parent-death signal reaches them even when it
 # is killed).
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 screen=1024x768
 manager=
 usage() {
@@ -26,24 +27,12 @@ while [ $# -gt 0 ]; do
 done
 [ $# -gt 0 ] || usage
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+clean_up_on_exit
 trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
 logs() { tail -n 20 "$work"/*.log >&2 || true; }
-fail() {
-  echo "with-display: $*" >&2
-  logs
-  exit 1
-}
+fail_details() { logs; }
 
 # The server writes the display number it found free on descriptor 3 once it accepts
 # connections. -noreset: it would otherwise reset whenever its last client leaves and refuse

@@ -1,5 +1,7 @@
 #include "ui/contents.h"
 
+#include "input/location.h"
+
 #include <array>
 
 // The rows name the fields the design gives and leave the rest to their defaults. g++ 12 warns
@@ -30,8 +32,8 @@ const QString Tonos = QStringLiteral("\u0384");
 const QString Diagram = QStringLiteral("Γράφημα");
 const QString Table = QStringLiteral("Πίνακας τιμών");
 const QString Correct = QStringLiteral("Παρακαλώ διορθώστε");
-const QString East = QStringLiteral("Ανατολικά");
-const QString West = QStringLiteral("Δυτικά");
+const QString East = QString::fromUtf8(input::EastWord.data(), input::EastWord.size());
+const QString West = QString::fromUtf8(input::WestWord.data(), input::WestWord.size());
 
 void append(std::vector<ControlSpec>& all, std::vector<ControlSpec> rows) {
     for (ControlSpec& row : rows) all.push_back(std::move(row));

@@ -2,6 +2,7 @@
 
 #include "model/correction.h"
 #include "views/table.h"
+#include "views/texts.h"
 
 #include <QImage>
 #include <array>
@@ -12,10 +13,6 @@ namespace views {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // One day of a copy: the month (1 for January), the day (1 for the first) and what it shows.
 struct DayRow {
     int month;
@@ -23,15 +20,10 @@ struct DayRow {
     CorrectionParts parts;
 };
 
-DayRow rowOf(int month, int day, bool showHours, const WindowState& state) {
+DayRow rowOf(const model::Year& year, int month, int day, bool showHours,
+             const WindowState& state) {
     return {month, day,
-            CorrectionParts(daySeconds(model::dayOfYear(month, day), state), showHours)};
-}
-
-QString captionOf(const CorrectionParts& parts) {
-    const CorrectionCaption caption(parts);
-    return QString::fromLatin1(caption.text().data(),
-                               static_cast<qsizetype>(caption.text().size()));
+            CorrectionParts(daySeconds(year, year.indexOf(month, day), state), showHours)};
 }
 
 // The columns of the copies' HTML tables: one list gives both the header and the cells.
@@ -87,28 +79,28 @@ QString htmlTable(std::span<const Column> columns, const std::vector<DayRow>& ro
 }
 
 // The days of the table's month, as its refresh captioned them.
-std::vector<DayRow> monthRows(const WindowState& state) {
+std::vector<DayRow> monthRows(const model::Year& year, const WindowState& state) {
     std::vector<DayRow> rows;
-    const int month = model::monthStartingOn(state.MonthFirstDay);
+    const int month = year.monthStartingOn(state.MonthFirstDay);
     if (month == 0) return rows;
     for (int day = 1; day <= state.MonthLength; ++day)
-        rows.push_back(rowOf(month, day, state.ShowHours, state));
+        rows.push_back(rowOf(year, month, day, state.ShowHours, state));
     return rows;
 }
 
 // Every day of the year, with the hours rule of the whole year.
-std::vector<DayRow> yearRows(const WindowState& state) {
+std::vector<DayRow> yearRows(const model::Year& year, const WindowState& state) {
     std::vector<DayRow> rows;
-    const bool showHours = showHoursFor(state);
+    const bool showHours = showHoursFor(year, state);
     for (int month = 1; month <= model::MonthCount; ++month)
-        for (int day = 1; day <= model::ofMonth(model::MonthLengths, month); ++day)
-            rows.push_back(rowOf(month, day, showHours, state));
+        for (int day = 1; day <= year.monthLength(month); ++day)
+            rows.push_back(rowOf(year, month, day, showHours, state));
     return rows;
 }
 
 // The place line, then rows of "day<TAB>caption", each month's days under its name.
-QString textOf(const LocationTexts& texts, const std::vector<DayRow>& rows) {
-    QString out = placeLine(texts);
+QString textOf(const Reading& shown, const std::vector<DayRow>& rows) {
+    QString out = placeLine(shown);
     for (const DayRow& row : rows) {
         if (row.day == 1) {
             out += monthName(row.month);
@@ -122,55 +114,35 @@ QString textOf(const LocationTexts& texts, const std::vector<DayRow>& rows) {
     return out;
 }
 
-// The month names as a date says them: "13 Φεβρουαρίου".
-constexpr std::array<const char*, model::MonthCount> MonthGenitives{
-    "Ιανουαρίου", "Φεβρουαρίου", "Μαρτίου",     "Απριλίου",  "Μαΐου",     "Ιουνίου",
-    "Ιουλίου",    "Αυγούστου",   "Σεπτεμβρίου", "Οκτωβρίου", "Νοεμβρίου", "Δεκεμβρίου"};
-
 } // namespace
 
-QString monthName(int month) {
-    return fromUtf8(model::ofMonth(model::MonthNames, month));
+QString tableText(const Reading& shown, const WindowState& state) {
+    return textOf(shown, monthRows(shown.calendar(), state));
 }
 
-QString placeLine(const LocationTexts& texts) {
-    const QString name =
-        texts.place.empty() ? QString() : fromUtf8(texts.place) + QStringLiteral(" — ");
-    return name + QStringLiteral("Γεωγραφικό Μήκος: %1° %2΄ %3΄΄ %4, Ζώνη ώρας: %5\n")
-                      .arg(fromUtf8(texts.degrees), fromUtf8(texts.minutes),
-                           fromUtf8(texts.seconds),
-                           texts.east ? QStringLiteral("Ανατολικά") : QStringLiteral("Δυτικά"),
-                           fromUtf8(texts.zone));
+QString yearText(const Reading& shown, const WindowState& state) {
+    return textOf(shown, yearRows(shown.calendar(), state));
 }
 
-QString tableText(const LocationTexts& texts, const WindowState& state) {
-    return textOf(texts, monthRows(state));
+QString tableHtml(const Reading& shown, const WindowState& state) {
+    return htmlTable(TableColumns, monthRows(shown.calendar(), state));
 }
 
-QString yearText(const LocationTexts& texts, const WindowState& state) {
-    return textOf(texts, yearRows(state));
+QString yearHtml(const Reading& shown, const WindowState& state) {
+    return htmlTable(YearColumns, yearRows(shown.calendar(), state));
 }
 
-QString tableHtml(const WindowState& state) {
-    return htmlTable(TableColumns, monthRows(state));
-}
-
-QString yearHtml(const WindowState& state) {
-    return htmlTable(YearColumns, yearRows(state));
-}
-
-QMimeData* tableCopy(const LocationTexts& texts, const WindowState& state) {
+QMimeData* tableCopy(const Reading& shown, const WindowState& state) {
     auto* data = new QMimeData;
-    data->setText(tableText(texts, state));
-    data->setHtml(tableHtml(state));
+    data->setText(tableText(shown, state));
+    data->setHtml(tableHtml(shown, state));
     return data;
 }
 
-QMimeData* diagramCopy(const LocationTexts& texts, const WindowState& state,
-                       ui::PictureBox& diagram) {
+QMimeData* diagramCopy(const Reading& shown, const WindowState& state, ui::PictureBox& diagram) {
     auto* data = new QMimeData;
-    data->setText(yearText(texts, state));
-    data->setHtml(yearHtml(state));
+    data->setText(yearText(shown, state));
+    data->setHtml(yearHtml(shown, state));
     const qreal density = 2 * diagram.devicePixelRatioF();
     QImage picture(diagram.size() * density, QImage::Format_RGB32);
     picture.setDevicePixelRatio(density);
@@ -180,20 +152,13 @@ QMimeData* diagramCopy(const LocationTexts& texts, const WindowState& state,
     return data;
 }
 
-int dayUnder(double x, int monthLength, const WindowState& state) {
-    if (monthLength <= 0) return 1;
-    // The dot of day d stands at d - 1/2 day widths; the nearer dot wins.
-    const double column = state.DayWidth > 0 ? std::floor(x / state.DayWidth) : 0.0;
-    if (!std::isfinite(column) || column < 0) return 1;
-    return column >= monthLength ? monthLength : static_cast<int>(column) + 1;
-}
-
-QString dotTip(int month, int day, const WindowState& state) {
-    return QStringLiteral("%1 %2: %3")
-        .arg(day)
-        .arg(QString::fromUtf8(model::ofMonth(MonthGenitives, month)),
-             captionOf(CorrectionParts(daySeconds(model::dayOfYear(month, day), state),
-                                       showHoursFor(state))));
+QString reminderText(const ui::Label& request, std::span<ui::Frame* const> frames,
+                     std::span<ui::Label* const> rules) {
+    QString text = request.caption() + u'\n';
+    for (std::size_t i = 0; i < frames.size() && i < rules.size(); ++i)
+        if (!frames[i]->isHidden())
+            text += frames[i]->title() + u'\n' + rules[i]->caption() + u'\n';
+    return text;
 }
 
 } // namespace views

@@ -18,11 +18,10 @@ double topMinuteFor(double peakMinutes) {
     return top;
 }
 
-void setUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
-                  WindowState& state) {
+void setUpDiagram(const model::Year& year, const LocationTexts& texts, float januaryWidth,
+                  float januaryHeight, WindowState& state) {
     storeLocation(texts, state);
-    const double peak =
-        model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
+    const double peak = year.peakSeconds(locationOf(state)) / model::SecondsPerMinute;
     state.TopMinute = topMinuteFor(peak);
     state.DayWidth = januaryWidth / DaysAcross;
     state.MinuteHeight = januaryHeight / MinutesDown;
@@ -56,12 +55,20 @@ const MonthStyle& styleOf(int month) {
     return model::ofMonth(styles, month);
 }
 
-void paintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
-                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels,
-                bool record) {
+float dayWidthOf(const model::Year& year, int month, float scaleWidth, const WindowState& state) {
+    const int days = year.monthLength(month);
+    if (days <= 0 || (static_cast<float>(days) - 0.5f) * state.DayWidth <= scaleWidth)
+        return state.DayWidth;
+    return scaleWidth / static_cast<float>(days);
+}
+
+void paintMonth(const model::Year& year, int month, ui::PictureBox& picture,
+                const JanuaryGeometry& january, const WindowState& state,
+                const std::array<ui::Label*, TimeLabelCount>* timeLabels, bool record) {
     const MonthStyle& style = styleOf(month);
     const double h = january.height;
     const double w = january.width;
+    const float dayWidth = dayWidthOf(year, month, picture.ScaleWidth(), state);
 
     if (record) {
         picture.Cls();
@@ -69,7 +76,7 @@ void paintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& janua
         picture.Line(0, 0, 0, h, style.line);
         picture.DrawWidth(1);
         for (float days : style.dayLines) {
-            const double a = days * state.DayWidth; // single precision, as DayWidth is
+            const double a = days * dayWidth; // single precision, as DayWidth is
             picture.Line(a, 0, a, h, style.line);
         }
     }
@@ -97,12 +104,12 @@ void paintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& janua
     if (!record) return;
 
     // Day d + 1 of the month stands in column d.
-    const int days = model::ofMonth(model::MonthLengths, month);
+    const int days = year.monthLength(month);
     for (int d = 0; d < days; ++d) {
         const double c =
-            daySeconds(model::dayOfYear(month, d + 1), state) / model::SecondsPerMinute;
+            daySeconds(year, year.indexOf(month, d + 1), state) / model::SecondsPerMinute;
         const double y = roundHalfEven((state.TopMinute - c) * state.MinuteHeight);
-        const float x = static_cast<float>(d) * state.DayWidth + state.DayWidth / 2.0f;
+        const float x = static_cast<float>(d) * dayWidth + dayWidth / 2.0f;
         for (int radius = 1; radius <= DotCircles; ++radius)
             picture.Circle(x, y, radius, DotColour);
     }

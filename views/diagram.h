@@ -10,13 +10,19 @@
 
 namespace views {
 
-// The minute at the top edge of every month picture: the day-44 correction rounded half up,
-// then raised by 1 or 2 so that it is never a multiple of 5.
+// The minute at the top edge of every month picture: the year's largest correction (the
+// standard year's is day 44's) rounded half up, then raised by 1 or 2 so that it is never a
+// multiple of 5.
 double topMinuteFor(double peakMinutes);
 
 // Stores the location and the common scale (TopMinute, DayWidth, MinuteHeight).
-void setUpDiagram(const LocationTexts& texts, float januaryWidth, float januaryHeight,
-                  WindowState& state);
+void setUpDiagram(const model::Year& year, const LocationTexts& texts, float januaryWidth,
+                  float januaryHeight, WindowState& state);
+
+// The width of a day in month `month`'s picture, `scaleWidth` wide in its own scale: the stored
+// DayWidth, unless the month's last dot would then stand beyond the picture (29 February), when
+// the month's days share the picture's width.
+float dayWidthOf(const model::Year& year, int month, float scaleWidth, const WindowState& state);
 
 // The nearest whole number, halves going to the even neighbour.
 double roundHalfEven(double value);
@@ -52,8 +58,8 @@ struct JanuaryGeometry {
 // labels, filled from top to bottom; other months pass none. A picture nobody sees is not
 // recorded (`record` false): the labels are still written, and the refresh that shows the
 // diagram records it.
-void paintMonth(int month, ui::PictureBox& picture, const JanuaryGeometry& january,
-                const WindowState& state, const std::array<ui::Label*, TimeLabelCount>* timeLabels,
-                bool record = true);
+void paintMonth(const model::Year& year, int month, ui::PictureBox& picture,
+                const JanuaryGeometry& january, const WindowState& state,
+                const std::array<ui::Label*, TimeLabelCount>* timeLabels, bool record = true);
 
 } // namespace views

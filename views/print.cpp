@@ -3,7 +3,7 @@
 #include "model/correction.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
-#include "views/copy.h"
+#include "views/texts.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -78,7 +78,8 @@ QSizeF layOutTable(QPainter& painter, const QRectF& page, const PaperSources& fr
     double top = printHeading(painter, page, placeLine(from.shown).trimmed(), draw);
     const QColor dayColour = textColour(*from.table.days[0]);
     const QColor valueColour = textColour(*from.table.values[0]);
-    if (const int month = model::monthStartingOn(from.state.MonthFirstDay); month != 0) {
+    if (const int month = from.shown.calendar().monthStartingOn(from.state.MonthFirstDay);
+        month != 0) {
         painter.setPen(dayColour);
         if (draw)
             painter.drawText(QPointF(page.left(), top + painter.fontMetrics().ascent()),
@@ -141,12 +142,13 @@ QString compactText(const CorrectionParts& parts) {
 // the widest value and month name fit their column and every line fits the page.
 void printYearCard(QPainter& painter, const QRectF& page, const PaperSources& from) {
     double top = printHeading(painter, page, placeLine(from.shown).trimmed());
-    const bool showHours = showHoursFor(from.state);
+    const model::Year& year = from.shown.calendar();
+    const bool showHours = showHoursFor(year, from.state);
     std::array<std::array<QString, TableRows>, model::MonthCount> cells;
     for (int month = 1; month <= model::MonthCount; ++month)
-        for (int day = 1; day <= model::ofMonth(model::MonthLengths, month); ++day)
+        for (int day = 1; day <= year.monthLength(month); ++day)
             model::ofMonth(cells, month)[static_cast<std::size_t>(day - 1)] = compactText(
-                CorrectionParts(daySeconds(model::dayOfYear(month, day), from.state), showHours));
+                CorrectionParts(daySeconds(year, year.indexOf(month, day), from.state), showHours));
 
     // Measured at the largest size on the page's device, then scaled to what the page holds.
     QFont font = paperFont(CardPoints, false);

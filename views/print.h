@@ -3,7 +3,7 @@
 // screen shows and the stored state. Text and vectors only, never a picture.
 
 #include "ui/picturebox.h"
-#include "views/state.h"
+#include "views/choices.h"
 #include "views/table.h"
 
 #include <QPageLayout>
@@ -18,7 +18,7 @@ enum class Paper { Diagram, Table, YearCard };
 
 // Where a paper copy takes its contents from.
 struct PaperSources {
-    const LocationTexts& shown; // the location as the last refresh read it
+    const Reading& shown; // what the last refresh read
     const WindowState& state;
     const ui::PictureBox& diagram;
     const TableLabels& table;

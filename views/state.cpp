@@ -11,8 +11,12 @@ void storeLocation(const LocationTexts& texts, WindowState& state) {
     state.Pi = model::Pi;
 }
 
-double daySeconds(int dayOfYear, const WindowState& state) {
-    return model::CorrectionSeconds(dayOfYear, state.Longitude, state.ZoneMeridian, state.Pi);
+model::Location locationOf(const WindowState& state) {
+    return {state.Longitude, state.ZoneMeridian, state.Pi};
+}
+
+double daySeconds(const model::Year& year, int index, const WindowState& state) {
+    return year.daySeconds(index, locationOf(state));
 }
 
 } // namespace views

@@ -1,7 +1,7 @@
 #pragma once
 // The values the window keeps between handlers, for as long as it lives.
 
-#include "model/correction.h"
+#include "model/calendar.h"
 
 #include <cstdint>
 #include <string>
@@ -20,8 +20,8 @@ struct WindowState {
     float DayWidth = 0;
     float MinuteHeight = 0;
     bool ShowHours = false;
-    int MonthFirstDay = model::ofMonth(model::MonthStartDays, 1);
-    std::int16_t MonthLength = model::ofMonth(model::MonthLengths, 1);
+    int MonthFirstDay = model::standardYear().monthFirstDay(1);
+    std::int16_t MonthLength = static_cast<std::int16_t>(model::standardYear().monthLength(1));
 };
 
 // The location as the input controls hold it.
@@ -31,10 +31,8 @@ struct LocationTexts {
     std::string seconds;
     bool east = true;
     std::string zone;
-    // The name of the place chosen by name whose location this is, or empty.
-    std::string place = {};
 
-    // The same longitude and zone, whatever place they are named for.
+    // The same longitude and zone.
     bool sameLocation(const LocationTexts& other) const {
         return degrees == other.degrees && minutes == other.minutes && seconds == other.seconds &&
                east == other.east && zone == other.zone;
@@ -44,8 +42,11 @@ struct LocationTexts {
 // Reads the location without tidying or checking it and stores Longitude, ZoneMeridian and Pi.
 void storeLocation(const LocationTexts& texts, WindowState& state);
 
-// The correction of a DayOfYear (1 to 365) at the stored location, in seconds: the value of every
-// view, copy and page.
-double daySeconds(int dayOfYear, const WindowState& state);
+// Where the stored location reads the clock.
+model::Location locationOf(const WindowState& state);
+
+// The correction of day `index` of the year on show at the stored location, in seconds: the value
+// of every view, copy and page.
+double daySeconds(const model::Year& year, int index, const WindowState& state);
 
 } // namespace views

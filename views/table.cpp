@@ -16,11 +16,10 @@ int monthOf(std::string_view text) {
     return 0;
 }
 
-bool showHoursFor(const WindowState& state) {
-    const double peak =
-        model::CorrectionMinutes(model::PeakDay, state.Longitude, state.ZoneMeridian, state.Pi);
-    const double trough =
-        model::CorrectionMinutes(model::TroughDay, state.Longitude, state.ZoneMeridian, state.Pi);
+bool showHoursFor(const model::Year& year, const WindowState& state) {
+    const model::Location at = locationOf(state);
+    const double peak = year.peakSeconds(at) / SecondsPerMinute;
+    const double trough = year.troughSeconds(at) / SecondsPerMinute;
     return peak > model::MinutesPerHour || trough < -model::MinutesPerHour;
 }
 
@@ -65,14 +64,15 @@ void CorrectionCaption::part(char sign, double number, std::string_view unit) {
     size_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
-void paintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
-                WindowState& state, const TableLabels& labels, bool rowsReset) {
+void paintTable(ui::PictureBox& matrix, const model::Year& year, const LocationTexts& texts,
+                std::string_view monthText, WindowState& state, const TableLabels& labels,
+                bool rowsReset) {
     matrix.Cls();
     storeLocation(texts, state);
-    state.ShowHours = showHoursFor(state);
+    state.ShowHours = showHoursFor(year, state);
     if (const int month = monthOf(monthText); month != 0) {
-        state.MonthFirstDay = model::ofMonth(model::MonthStartDays, month);
-        state.MonthLength = static_cast<std::int16_t>(model::ofMonth(model::MonthLengths, month));
+        state.MonthFirstDay = year.monthFirstDay(month);
+        state.MonthLength = static_cast<std::int16_t>(year.monthLength(month));
     }
     const bool seen = matrix.isVisibleTo(matrix.window());
     for (int row = 0; row < TableRows; ++row) {
@@ -80,7 +80,7 @@ void paintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_
         ui::Label& value = *labels.values[static_cast<std::size_t>(row)];
         const bool shown = row < state.MonthLength;
         if (shown && seen) {
-            const CorrectionCaption caption(daySeconds(state.MonthFirstDay + row, state),
+            const CorrectionCaption caption(daySeconds(year, state.MonthFirstDay + row, state),
                                             state.ShowHours);
             const std::string_view text = caption.text();
             value.setCaption(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));

@@ -16,9 +16,9 @@ inline constexpr int TableRows = 31;
 // The month of a list text (1 for January), or 0 when the text is none of the twelve names.
 int monthOf(std::string_view text);
 
-// Whether the values show an hours part: the day-44 correction above 60 minutes or the day-305
-// one below -60 minutes.
-bool showHoursFor(const WindowState& state);
+// Whether the values show an hours part: the year's largest correction above 60 minutes or its
+// smallest below -60 minutes (the standard year's are days 44 and 305).
+bool showHoursFor(const model::Year& year, const WindowState& state);
 
 // The parts a value shows: whole hours (where shown), minutes and seconds of its magnitude, cut,
 // never rounded, and the sign of the whole, which every part carries; 0 carries "+".
@@ -60,7 +60,8 @@ struct TableLabels {
 // reset them (`rowsReset`) and otherwise keep their visibility: each row's visibility is set
 // once, to its final value. A table nobody sees stores the month but computes no captions; the
 // refresh that shows it fills it.
-void paintTable(ui::PictureBox& matrix, const LocationTexts& texts, std::string_view monthText,
-                WindowState& state, const TableLabels& labels, bool rowsReset = false);
+void paintTable(ui::PictureBox& matrix, const model::Year& year, const LocationTexts& texts,
+                std::string_view monthText, WindowState& state, const TableLabels& labels,
+                bool rowsReset = false);
 
 } // namespace views

@@ -521,16 +521,16 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         // On A4, in the orientation each paper is proposed in.
-        auto printer = [&](const QString& name, bool (FormStart::*what)(QPrinter&),
+        auto printer = [&](const QString& name, bool (app::ViewArea::*what)(QPrinter&),
                            QPageLayout::Orientation orientation = QPageLayout::Landscape) {
             QPrinter target(QPrinter::HighResolution);
             setUpPdf(target, folder.filePath(name + ".pdf"), QPageSize::A4, orientation);
-            if (!(form.get()->*what)(target)) return QString();
+            if (!(form->viewArea().*what)(target)) return QString();
             return target.outputFileName();
         };
         auto print = [&](const QString& name,
                          QPageLayout::Orientation orientation = QPageLayout::Landscape) {
-            return printer(name, &FormStart::printShownView, orientation);
+            return printer(name, &app::ViewArea::printShownView, orientation);
         };
         // Width over height of the one page.
         auto shape = [&](const QString& pdf) {
@@ -601,7 +601,7 @@ private slots:
             }
             QCOMPARE(days[0][m1], QString(first));
             QCOMPARE(days[28].size(), 11); // no 29 February
-            const QString card = printer("card", &FormStart::printYearCard);
+            const QString card = printer("card", &app::ViewArea::printYearCard);
             QVERIFY(!card.isEmpty());
             QVERIFY(shape(card) > 1.0);
             QCOMPARE(run("pdfinfo", {card}).contains(QRegularExpression("A4")), true);
@@ -625,7 +625,7 @@ private slots:
         box("TextMLo")->setText("200");
         child<QPushButton>(*form, "CommandDiagram")->click();
         QVERIFY(print("reminder").isEmpty()); // nothing to print
-        QVERIFY(printer("reminder card", &FormStart::printYearCard).isEmpty());
+        QVERIFY(printer("reminder card", &app::ViewArea::printYearCard).isEmpty());
     }
 
     // Each paper is laid out whole on whatever page it is given: one page of the size and
@@ -665,7 +665,8 @@ private slots:
         if (margin > 0)
             QVERIFY(printer.setPageMargins(QMarginsF(margin, margin, margin, margin),
                                            QPageLayout::Millimeter));
-        QVERIFY(paper == "card" ? form->printYearCard(printer) : form->printShownView(printer));
+        QVERIFY(paper == "card" ? form->viewArea().printYearCard(printer)
+                                : form->viewArea().printShownView(printer));
         const QString pdf = printer.outputFileName();
 
         // One page, of the size and orientation asked for, in points.
@@ -775,11 +776,11 @@ private slots:
         QFETCH(QString, zone);
         QFETCH(QString, january);
         child<QPushButton>(*form, "CommandMatrix")->click();
-        views::Place place;
+        places::Place place;
         place.name = name;
         place.longitude = longitude;
         place.standardOffset = offset;
-        form->choosePlace(place);
+        form->viewArea().choosePlace(place);
         QCOMPARE((QStringList{degrees()->text(), minutes()->text(), seconds()->text()}), fields);
         QCOMPARE(child<QRadioButton>(*form, "OptionEast")->isChecked(), east);
         QCOMPARE(this->zone()->currentText(), zone);
@@ -824,15 +825,15 @@ private slots:
         auto printed = [&] {
             QPrinter printer(QPrinter::HighResolution);
             setUpPdf(printer, folder.filePath("page.pdf"), QPageSize::A4, QPageLayout::Landscape);
-            return form->printShownView(printer)
+            return form->viewArea().printShownView(printer)
                        ? run("pdftotext", {"-layout", printer.outputFileName(), "-"}).simplified()
                        : QString();
         };
-        views::Place place;
+        places::Place place;
         place.name = "Καλαμάτα";
         place.longitude = 22.11265;
         place.standardOffset = 7200;
-        form->choosePlace(place);
+        form->viewArea().choosePlace(place);
         const QString line = "Καλαμάτα — Γεωγραφικό Μήκος: 22° 06΄ 46΄΄ Ανατολικά, Ζώνη ώρας: GMT "
                              "+02:00";
         QVERIFY2(printed().contains(line), qPrintable(printed()));

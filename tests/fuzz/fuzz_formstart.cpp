@@ -12,6 +12,7 @@
 // as the last check says, and running the fourteen paint handlers again draws the same.
 
 #include "app/formstart.h"
+#include "support/bars.h"
 #include "support/odd_values.h"
 #include "support/window_check.h"
 #include "ui/startup.h"
@@ -184,12 +185,7 @@ void Run(const Case& c) {
 }
 
 Case Parse(std::string_view input) {
-    std::array<std::string_view, 5> parts{};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const std::size_t bar = input.find('|');
-        parts[i] = input.substr(0, bar);
-        input = bar == std::string_view::npos ? std::string_view() : input.substr(bar + 1);
-    }
+    const auto parts = splitBars<5>(input);
     Case c;
     c.flags = QString::fromLatin1(parts[3].data(), static_cast<qsizetype>(parts[3].size()));
     const bool utf16 = c.flags.contains('U');

@@ -14,6 +14,7 @@
 #include "input/location.h"
 #include "input/number.h"
 #include "model/correction.h"
+#include "support/bars.h"
 #include "support/odd_values.h"
 #include "support/rules.h"
 
@@ -190,12 +191,7 @@ void Run(std::string_view d, std::string_view m, std::string_view s, bool east,
 }
 
 void RunBytes(std::string_view input) {
-    std::array<std::string_view, 4> parts{};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const std::size_t bar = input.find('|');
-        parts[i] = input.substr(0, bar);
-        input = bar == std::string_view::npos ? std::string_view() : input.substr(bar + 1);
-    }
+    const auto parts = splitBars<4>(input);
     const bool east = parts[3].empty() || (parts[3][0] != 'W' && parts[3][0] != 'w');
     Run(parts[0], parts[1], parts[2], east, input);
 }

@@ -174,15 +174,15 @@ void DumpCase(const Case& c, const QString& root, const QString& density) {
     Save(form->grab().toImage(), dir + "/window.png");
 
     QGuiApplication::clipboard()->clear();
-    form->copyShownView();
+    form->viewArea().copyShownView();
     Settle();
     DumpClipboard(dir);
 
     const auto viewPaper = c.view == View::Diagram ? QPageLayout::Landscape : QPageLayout::Portrait;
     auto printer = PdfPrinter(dir + "/view.pdf", viewPaper);
-    const bool view = form->printShownView(*printer);
+    const bool view = form->viewArea().printShownView(*printer);
     printer = PdfPrinter(dir + "/year-card.pdf", QPageLayout::Landscape);
-    const bool card = form->printYearCard(*printer);
+    const bool card = form->viewArea().printYearCard(*printer);
     printer.reset();
     Write(dir + "/printed.txt", Result("view", view) + Result("year card", card));
 

@@ -4,6 +4,7 @@
 
 #include "app/formstart.h"
 #include "support/child.h"
+#include "support/designed_pixels.h"
 #include "ui/startup.h"
 #include "views/diagram.h"
 #include "views/lists.h"
@@ -67,14 +68,7 @@ private slots:
     }
 
     void theWindowKeepsItsLogicalGeometry_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels"); // in the window, in logical pixels
-        QTest::newRow("location frame") << "FrameLocGeoCo" << QRect(10, 10, 730, 129);
-        QTest::newRow("degrees") << "TextMLo" << QRect(262, 40, 34, 29);
-        QTest::newRow("table button") << "CommandMatrix" << QRect(570, 89, 113, 25);
-        QTest::newRow("diagram") << "PictureDiagram" << QRect(10, 152, 730, 400);
-        QTest::newRow("January") << "PictureM1" << QRect(68, 170, 56, 335);
-        QTest::newRow("December") << "PictureM12" << QRect(669, 170, 56, 335);
+        addDesignedPixelRows();
     }
     void theWindowKeepsItsLogicalGeometry() {
         QFETCH(QString, name);

@@ -1,6 +1,7 @@
 // The controls keep their designed twips, derive their pixels by one rounding, refit or wrap
 // their captions, and the picture box replays what was drawn on it, clipped to its inside.
 
+#include "support/designed_pixels.h"
 #include "support/platform.h"
 #include "ui/fonts.h"
 #include "ui/picturebox.h"
@@ -124,19 +125,7 @@ private slots:
         QCOMPARE(after->objectName(), next);
     }
 
-    void pixelsComeFromOneRounding_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-        // Absolute twips / 15, rounded once; a picture box's children start inside its 2 px border.
-        QTest::newRow("location frame") << "FrameLocGeoCo" << QRect(10, 10, 730, 129);
-        QTest::newRow("diagram") << "PictureDiagram" << QRect(10, 152, 730, 400);
-        QTest::newRow("degrees") << "TextMLo" << QRect(262, 40, 34, 29);
-        QTest::newRow("January") << "PictureM1" << QRect(68, 170, 56, 335);
-        QTest::newRow("February touches January") << "PictureM2" << QRect(124, 170, 50, 335);
-        QTest::newRow("March after the overlap") << "PictureM3" << QRect(174, 170, 56, 335);
-        QTest::newRow("December") << "PictureM12" << QRect(669, 170, 56, 335);
-        QTest::newRow("a day number") << "LabelMonth(30)" << QRect(508, 477, 20, 24);
-    }
+    void pixelsComeFromOneRounding_data() { addDesignedPixelRows(); }
     void pixelsComeFromOneRounding() {
         QFETCH(QString, name);
         QFETCH(QRect, pixels);

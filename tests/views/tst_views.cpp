@@ -4,11 +4,12 @@
 #include "ui/picturebox.h"
 #include "ui/registry.h"
 #include "ui/startup.h"
+#include "views/choices.h"
 #include "views/copy.h"
 #include "views/diagram.h"
 #include "views/lists.h"
-#include "views/places.h"
 #include "views/table.h"
+#include "views/texts.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -22,7 +23,7 @@ namespace {
 
 WindowState StateFor(const LocationTexts& texts) {
     WindowState state;
-    setUpDiagram(texts, 837, 5020, state);
+    setUpDiagram(model::standardYear(), texts, 837, 5020, state);
     return state;
 }
 
@@ -142,7 +143,7 @@ private slots:
 
     void januaryDrawsItsBorderGridDotsAndLabels() {
         const WindowState state = StateFor(Startup);
-        paintMonth(1, picture(1), January, state, &labels);
+        paintMonth(model::standardYear(), 1, picture(1), January, state, &labels);
         const auto& ops = picture(1).operations();
         const QRgb lineColour = qRgb(160, 160, 255);
         QCOMPARE(ops[0], (DrawOp{DrawOp::Kind::Line, 0, 0, 0, 5020, 0, lineColour, 2}));
@@ -185,7 +186,7 @@ private slots:
         for (const auto& [place, wanted] :
              {std::pair{Startup, startup},
               std::pair{LocationTexts{"15", "0", "0", false, "GMT +02:00"}, west}}) {
-            paintMonth(1, picture(1), January, StateFor(place), &labels);
+            paintMonth(model::standardYear(), 1, picture(1), January, StateFor(place), &labels);
             for (std::size_t i = 0; i < 7; ++i) {
                 QCOMPARE(labels[i]->text(), QString(wanted[i].caption));
                 QCOMPARE(labels[i]->Top(), wanted[i].top);
@@ -220,7 +221,7 @@ private slots:
         QFETCH(double, lastDot);
         const WindowState state = StateFor(Startup);
         for (ui::Label* label : labels) label->setCaption("untouched");
-        paintMonth(month, picture(month), January, state, nullptr);
+        paintMonth(model::standardYear(), month, picture(month), January, state, nullptr);
         const auto& ops = picture(month).operations();
         QCOMPARE(ops[0].colour, lineColour);
         QCOMPARE(ops[1].x1, dayLine);
@@ -236,7 +237,7 @@ private slots:
         for (ui::Label* label : labels) QCOMPARE(label->text(), QString("untouched"));
         // Drawn again alone, the picture holds the same.
         const auto before = ops;
-        paintMonth(month, picture(month), January, state, nullptr);
+        paintMonth(model::standardYear(), month, picture(month), January, state, nullptr);
         QCOMPARE(picture(month).operations(), before);
     }
 
@@ -258,7 +259,8 @@ private slots:
         // Every day's dot lies far outside its picture (or nowhere): painting must end, and no
         // dot may show, as one would where a huge coordinate was clamped or wrapped.
         for (int month = 1; month <= 12; ++month) {
-            paintMonth(month, picture(month), January, state, month == 1 ? &labels : nullptr);
+            paintMonth(model::standardYear(), month, picture(month), January, state,
+                       month == 1 ? &labels : nullptr);
             const QImage image = picture(month).grab().toImage();
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
@@ -281,7 +283,8 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(bool, east);
         WindowState state;
-        setUpDiagram({texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), east,
+        setUpDiagram(model::standardYear(),
+                     {texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), east,
                       texts[3].toStdString()},
                      837, 5020, state);
         QVERIFY(std::isfinite(state.TopMinute));
@@ -351,7 +354,7 @@ private slots:
                                      "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td><td>(-?\\d+)</td></tr>");
         for (const auto& [state, first] :
              {std::pair{january, "1755"}, std::pair{february, "-6399"}}) {
-            const QString table = tableHtml(state);
+            const QString table = tableHtml(Reading{}, state);
             QCOMPARE(table.count("<table>"), 1);
             QVERIFY(
                 table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th></tr>"));
@@ -366,7 +369,7 @@ private slots:
             WindowState state;
             state.Longitude = longitude;
             state.ZoneMeridian = 30;
-            const QString year = yearHtml(state);
+            const QString year = yearHtml(Reading{}, state);
             QVERIFY(year.contains("<tr><th>Μήνας</th><th>Ημέρα</th><th>Διόρθωση</th>"
                                   "<th>Δευτερόλεπτα</th></tr>"));
             int days = 0;
@@ -390,7 +393,8 @@ private slots:
             QCOMPARE(days, 365);
         }
         QVERIFY(
-            yearHtml(WindowState{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30})
+            yearHtml(Reading{},
+                     WindowState{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30})
                 .contains("<td>Ιανουάριος</td><td>1</td><td sdnum=\"1032;0;@\" "
                           "style=\"mso-number-format:'\\@';white-space:pre\">+29&#32;min&#32;&#32;+"
                           "15&#32;"
@@ -408,6 +412,41 @@ private slots:
         for (QChar c : hours.mid(1)) QVERIFY(c.isDigit());
     }
 
+    // A place chosen by name names what leaves the window while refreshes read the location it
+    // gave; the first refresh that reads another longitude or zone drops the name for good.
+    void aChosenPlaceLapsesWithItsLocation_data() {
+        QTest::addColumn<QStringList>("next"); // degrees, minutes, seconds, East or West, zone
+        QTest::addColumn<bool>("named");
+        QTest::newRow("the same location")
+            << QStringList{"22", "06", "46", "East", "GMT +02:00"} << true;
+        QTest::newRow("other degrees")
+            << QStringList{"23", "06", "46", "East", "GMT +02:00"} << false;
+        QTest::newRow("other minutes")
+            << QStringList{"22", "07", "46", "East", "GMT +02:00"} << false;
+        QTest::newRow("other seconds")
+            << QStringList{"22", "06", "45", "East", "GMT +02:00"} << false;
+        QTest::newRow("the other side")
+            << QStringList{"22", "06", "46", "West", "GMT +02:00"} << false;
+        QTest::newRow("another zone")
+            << QStringList{"22", "06", "46", "East", "GMT +03:00"} << false;
+    }
+    void aChosenPlaceLapsesWithItsLocation() {
+        QFETCH(QStringList, next);
+        QFETCH(bool, named);
+        const LocationTexts kalamata{"22", "06", "46", true, "GMT +02:00"};
+        Choices choices;
+        Reading reading = readChoices(choices, kalamata);
+        QVERIFY(reading.place.empty());
+        takePlace(choices, reading, "Καλαμάτα");
+        QCOMPARE(reading.place, std::string("Καλαμάτα"));
+        const LocationTexts texts{next[0].toStdString(), next[1].toStdString(),
+                                  next[2].toStdString(), next[3] == "East", next[4].toStdString()};
+        QCOMPARE(readChoices(choices, texts).place.empty(), !named);
+        // Back at the place's own location, a lapsed name stays gone.
+        QCOMPARE(readChoices(choices, kalamata).place.empty(), !named);
+        QVERIFY(placeLine(readChoices(choices, kalamata)).startsWith("Καλαμάτα — ") == named);
+    }
+
     void monthsAreFoundByTheirWholeName() {
         // The designed items of the month list, accents and final sigma included.
         const char* const names[] = {"Ιανουάριος",  "Φεβρουάριος", "Μάρτιος",   "Απρίλιος",
@@ -418,56 +457,6 @@ private slots:
         QCOMPARE(monthOf("Ιανουάριος "), 0);
         QCOMPARE(monthOf("Ιανουαριος"), 0);
         QCOMPARE(monthOf(""), 0);
-    }
-
-    // Finding a place by name: one row per rule. `first` is the best match, `before` one that
-    // must come after it (empty where none must).
-    void placesAreFoundByName_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("accents ignored") << "καλαματα"
-                                         << "Καλαμάτα"
-                                         << "";
-        QTest::newRow("case ignored") << "ΚΑΛΑΜΑΤΑ"
-                                      << "Καλαμάτα"
-                                      << "";
-        QTest::newRow("as written") << "Καλαμάτα"
-                                    << "Καλαμάτα"
-                                    << "";
-        QTest::newRow("final sigma as sigma") << "βολοσ"
-                                              << "Βόλος"
-                                              << "";
-        QTest::newRow("latin name") << "Kalamata"
-                                    << "Καλαμάτα"
-                                    << "";
-        QTest::newRow("latin name, any case") << "athens"
-                                              << "Αθήνα"
-                                              << "";
-        QTest::newRow("greek places first") << "Αλεξανδρ"
-                                            << "Αλεξανδρούπολη"
-                                            << "Αλεξάνδρεια";
-        QTest::newRow("then by size") << ""
-                                      << "Αθήνα"
-                                      << "Θεσσαλονίκη";
-        QTest::newRow("no match") << "Ατλαντίδα"
-                                  << ""
-                                  << "";
-    }
-    void placesAreFoundByName() {
-        QFETCH(QString, query);
-        QFETCH(QString, first);
-        QFETCH(QString, after);
-        const std::vector<const Place*> found = findPlaces(query);
-        if (first.isEmpty()) {
-            QVERIFY(found.empty());
-            return;
-        }
-        QVERIFY(!found.empty());
-        QCOMPARE(found.front()->name, first);
-        if (!after.isEmpty())
-            QVERIFY(std::any_of(found.begin() + 1, found.end(),
-                                [&](const Place* place) { return place->name == after; }));
     }
 };
 

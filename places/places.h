@@ -1,12 +1,13 @@
 #pragma once
-// The places the program knows by name, from its own table (views/places.tsv, made by
-// scripts/update-places.sh from GeoNames), and finding them as a user types.
+// The places the program knows by name, from its own table (places/places.tsv, made by
+// scripts/update-places.sh from GeoNames), finding them as a user types, and what the window
+// takes of them: the longitude in degrees, minutes and seconds, and the zone list's item.
 
 #include <QString>
 #include <optional>
 #include <vector>
 
-namespace views {
+namespace places {
 
 struct Place {
     QString name;           // Greek where the table has a Greek name, otherwise Latin
@@ -41,4 +42,4 @@ QString longitudeText(const Dms& dms);
 // has no such item.
 std::optional<QString> zoneItemOf(int standardOffset);
 
-} // namespace views
+} // namespace places

@@ -1,4 +1,4 @@
-#include "views/places.h"
+#include "places/places.h"
 
 #include "input/location.h"
 #include "model/correction.h"
@@ -7,8 +7,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <string>
 
-namespace views {
+namespace places {
 
 namespace {
 
@@ -88,11 +89,9 @@ Dms dmsOf(double longitude) {
 }
 
 QString longitudeText(const Dms& dms) {
-    return QStringLiteral("%1° %2΄ %3΄΄ %4")
-        .arg(dms.degrees)
-        .arg(dms.minutes)
-        .arg(dms.seconds)
-        .arg(dms.east ? QStringLiteral("Ανατολικά") : QStringLiteral("Δυτικά"));
+    return QString::fromStdString(input::LongitudeText(std::to_string(dms.degrees),
+                                                       std::to_string(dms.minutes),
+                                                       std::to_string(dms.seconds), dms.east));
 }
 
 std::optional<QString> zoneItemOf(int standardOffset) {
@@ -111,4 +110,4 @@ std::optional<QString> zoneItemOf(int standardOffset) {
     return std::nullopt;
 }
 
-} // namespace views
+} // namespace places

@@ -1,0 +1,24 @@
+#pragma once
+// The texts that the copies, the pages and the tooltip share: month names, the line naming the
+// place, and a value's caption.
+
+#include "views/choices.h"
+#include "views/table.h"
+
+#include <QString>
+
+namespace views {
+
+// The name of month `month` (1 for January) as the month list shows it, and as a date says it
+// («Φεβρουαρίου» in «13 Φεβρουαρίου»).
+QString monthName(int month);
+QString monthGenitive(int month);
+
+// "Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00", after the place's name and a
+// dash where the location is a place chosen by name, and with a newline.
+QString placeLine(const Reading& shown);
+
+// The table's caption of a value: "+29 min  +15 sec".
+QString captionOf(const CorrectionParts& parts);
+
+} // namespace views

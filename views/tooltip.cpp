@@ -1,0 +1,27 @@
+#include "views/tooltip.h"
+
+#include "views/table.h"
+#include "views/texts.h"
+
+#include <cmath>
+
+namespace views {
+
+int dayUnder(double x, int monthLength, float dayWidth) {
+    if (monthLength <= 0) return 1;
+    // The dot of day d stands at d - 1/2 day widths; the nearer dot wins.
+    const double column = dayWidth > 0 ? std::floor(x / dayWidth) : 0.0;
+    if (!std::isfinite(column) || column < 0) return 1;
+    return column >= monthLength ? monthLength : static_cast<int>(column) + 1;
+}
+
+QString dotTip(const Reading& shown, int month, int day, const WindowState& state) {
+    const model::Year& year = shown.calendar();
+    return QStringLiteral("%1 %2: %3")
+        .arg(day)
+        .arg(monthGenitive(month),
+             captionOf(CorrectionParts(daySeconds(year, year.indexOf(month, day), state),
+                                       showHoursFor(year, state))));
+}
+
+} // namespace views
