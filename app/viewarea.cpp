@@ -2,6 +2,9 @@
 
 #include "app/formstart.h"
 #include "app/placedialog.h"
+#include "app/yeardialog.h"
+#include "model/legalyear.h"
+#include "ui/contents.h"
 #include "views/copy.h"
 #include "views/diagram.h"
 #include "views/tooltip.h"
@@ -10,6 +13,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QShortcut>
@@ -29,12 +33,15 @@ ViewArea::ViewArea(FormStart& form)
                               QKeySequence::keyBindings(QKeySequence::Print), "printAction")),
       printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), {}, "printYearAction")),
       placeAction_(addCommand(QStringLiteral("Τόπος…"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
-                              "placeAction")) {
+                              "placeAction")),
+      // Not Ctrl+E: the longitude fields take it for the end of the line.
+      yearAction_(addCommand(QStringLiteral("Έτος…"),
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}, "yearAction")) {
     // Copying and printing add no control to the window: a key each, and this menu. In a text
     // field or a list's field Ctrl+C copies the field's selection: the field claims the key
     // before the window's command sees it.
     menu_->setObjectName(QStringLiteral("viewMenu"));
-    menu_->setAccessibleName(QStringLiteral("Αντιγραφή, εκτύπωση και τόπος"));
+    menu_->setAccessibleName(QStringLiteral("Αντιγραφή, εκτύπωση, τόπος και έτος"));
     connect(copyAction_, &QAction::triggered, this, &ViewArea::copyShownView);
     connect(printAction_, &QAction::triggered, this, [this] {
         if (const auto paper = shownPaper()) openPrintDialog(*paper);
@@ -42,6 +49,7 @@ ViewArea::ViewArea(FormStart& form)
     connect(printYearAction_, &QAction::triggered, this,
             [this] { openPrintDialog(views::Paper::YearCard); });
     connect(placeAction_, &QAction::triggered, this, &ViewArea::openPlaceDialog);
+    connect(yearAction_, &QAction::triggered, this, &ViewArea::openYearDialog);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, &form), &QShortcut::activated, this,
@@ -157,10 +165,43 @@ bool ViewArea::printYearCard(QPrinter& printer) {
     return shownPaper() && views::print(printer, views::Paper::YearCard, paperSources());
 }
 
+// The dialogs open without an event loop of their own, and act as they close.
 void ViewArea::openPlaceDialog() {
-    PlaceDialog dialog(&form_);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (const places::Place* place = dialog.chosen()) choosePlace(*place);
+    auto* dialog = new PlaceDialog(&form_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (const places::Place* place = dialog->chosen()) choosePlace(*place);
+    });
+    dialog->open();
+}
+
+void ViewArea::openYearDialog() {
+    auto* dialog = new YearDialog(&form_, reading_.calendar().number(), today().year(),
+                                  choices_.placeClock != nullptr, reading_.legalTime);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { chooseYear(dialog->chosen(), dialog->legalTime()); });
+    dialog->open();
+}
+
+void ViewArea::chooseYear(std::optional<int> year, bool legal) {
+    if (!year)
+        calendar_.reset();
+    else if (!calendar_ || calendar_->number() != year)
+        calendar_ = std::make_shared<const model::CalendarYear>(*year);
+    choices_.year = calendar_;
+    choices_.legalYear.reset();
+    if (legal && views::legalTimeOffered(choices_))
+        choices_.legalYear =
+            std::make_shared<const model::LegalYear>(calendar_, choices_.placeClock);
+    form_.setWindowTitle(year ? ui::FormTitle + QStringLiteral(" — %1").arg(*year) : ui::FormTitle);
+    form_.ComboZW_Click();
+}
+
+QDate today() {
+    // The tests give the day through the environment instead of the clock.
+    const QDate given = QDate::fromString(qEnvironmentVariable("EXISOSI_TODAY"), Qt::ISODate);
+    return given.isValid() ? given : QDate::currentDate();
 }
 
 void ViewArea::choosePlace(const places::Place& place) {
@@ -179,7 +220,7 @@ void ViewArea::choosePlace(const places::Place& place) {
     }
     form_.ComboZW_Click();
     // The refresh just run read the place's location.
-    views::takePlace(choices_, reading_, place.name.toStdString());
+    views::takePlace(choices_, reading_, place.name.toStdString(), places::clockOf(place));
 }
 
 void ViewArea::copyShownView() {

@@ -3,6 +3,7 @@
 // the year card, a place by name), the tooltip of the diagram's dots, and the record of what the
 // user chose outside the controls and what the last refresh read.
 
+#include "model/calendaryear.h"
 #include "places/places.h"
 #include "ui/controls.h"
 #include "ui/picturebox.h"
@@ -14,9 +15,14 @@
 #include <QPrinter>
 #include <optional>
 
+class QDate;
+
 namespace app {
 
 class FormStart;
+
+// The computer's date, or the one the environment variable EXISOSI_TODAY gives (YYYY-MM-DD).
+QDate today();
 
 class ViewArea : public QObject {
     Q_OBJECT
@@ -52,6 +58,11 @@ public:
     // What leaves the window names the place until a refresh reads another longitude or zone.
     // «Τόπος…» (Ctrl+L, the menu) opens the dialog that chooses it.
     void choosePlace(const places::Place& place);
+    // Takes the year on show (none: the standard year), read against the place's legal time
+    // where `legal` (in a calendar year, with a place chosen by name whose zone the program
+    // knows), and refreshes the view on show as a pick in the zone list does. «Έτος…»
+    // (Ctrl+Shift+E, the menu) opens the dialog that chooses them.
+    void chooseYear(std::optional<int> year, bool legal = false);
 
     // The menu, as a right click on the view, the menu key or Shift+F10 open it.
     QMenu& menu() const { return *menu_; }
@@ -71,6 +82,7 @@ private:
     void openContextMenu();
     void openPrintDialog(views::Paper paper);
     void openPlaceDialog();
+    void openYearDialog();
     views::PaperSources paperSources() const;
 
     FormStart& form_;
@@ -78,6 +90,7 @@ private:
     ui::PictureBox& table_;
     ui::PictureBox& reminder_;
     views::Choices choices_;
+    std::shared_ptr<const model::CalendarYear> calendar_; // the calendar year chosen last
     views::Reading reading_;
     Shown shown_ = Shown::Diagram;
     QMenu* menu_;
@@ -85,6 +98,7 @@ private:
     QAction* printAction_;
     QAction* printYearAction_;
     QAction* placeAction_;
+    QAction* yearAction_;
 };
 
 } // namespace app

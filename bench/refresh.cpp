@@ -18,7 +18,10 @@
 //   month             the next month picked, table on show;
 //   longitude/<view>  other degrees typed, then the view's button;
 //   switch/<view>     the other view's button pressed, with the same texts;
-//   copy/diagram      copyShownView() with the diagram on show (a picture at twice the density).
+//   copy/diagram      copyShownView() with the diagram on show (a picture at twice the density);
+//   zone              the next zone picked, diagram on show;
+//   year/choose       a calendar year chosen (another each time) and the view on show redrawn;
+//   year/longitude/<view>, year/switch/<view>, year/zone  as above, in a calendar year.
 // Before each measured action, the unmeasured steps leave other degrees than the last time
 // (cycling through seven), so that what is measured never repeats the previous result.
 // memory             resident memory and heap in use after 10 and after --refreshes=N refreshes
@@ -278,6 +281,39 @@ std::vector<Action> Actions() {
         {"copy/diagram", shown("CommandDiagram"),
          [](FormStart& form, int) { form.viewArea().copyShownView(); }},
     };
+    // A calendar year: choosing one (a new year each time, so that its Sun is computed), and,
+    // once chosen, what the actions above cost in it.
+    actions.push_back({"year/choose", shown("CommandDiagram"), [](FormStart& form, int done) {
+                           form.viewArea().chooseYear(2000 + done % 2);
+                       }});
+    for (const char* view : {"diagram", "table"}) {
+        const char* button = std::strcmp(view, "diagram") == 0 ? "CommandDiagram" : "CommandMatrix";
+        const char* other = std::strcmp(view, "diagram") == 0 ? "CommandMatrix" : "CommandDiagram";
+        actions.push_back({std::string("year/longitude/") + view,
+                           [button](FormStart& form, int done) {
+                               if (done == 0) form.viewArea().chooseYear(2027);
+                               if (done == 0) Button(form, button).click();
+                           },
+                           [button](FormStart& form, int) {
+                               Degrees(form).setText(NextDegrees(true));
+                               Button(form, button).click();
+                           }});
+        actions.push_back({std::string("year/switch/") + view,
+                           [other](FormStart& form, int done) {
+                               if (done == 0) form.viewArea().chooseYear(2027);
+                               Button(form, other).click();
+                           },
+                           click(button)});
+    }
+    actions.push_back({"year/zone", shown("CommandDiagram"), [](FormStart& form, int done) {
+                           if (done == 0) form.viewArea().chooseYear(2027);
+                           ui::ComboBox& zone = List(form, "ComboZW");
+                           Pick(zone, (zone.currentIndex() + 1) % zone.count());
+                       }});
+    actions.push_back({"zone", shown("CommandDiagram"), [](FormStart& form, int) {
+                           ui::ComboBox& zone = List(form, "ComboZW");
+                           Pick(zone, (zone.currentIndex() + 1) % zone.count());
+                       }});
     for (const char* view : {"diagram", "table"}) {
         const char* button = std::strcmp(view, "diagram") == 0 ? "CommandDiagram" : "CommandMatrix";
         actions.push_back({std::string("longitude/") + view,

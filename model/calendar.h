@@ -5,9 +5,19 @@
 
 #include "model/correction.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace model {
+
+// The clock a place keeps: its offset from UTC, in seconds, at an instant (seconds since
+// 1970-01-01 00:00 UTC), and its standard offset, which summer time exceeds.
+class LegalClock {
+public:
+    virtual ~LegalClock() = default;
+    virtual int offsetAt(std::int64_t utcSeconds) const = 0;
+    virtual int standardOffset() const = 0;
+};
 
 // Where the clock is read: the place's longitude and the meridian of its zone, in degrees, East
 // positive, with the value of pi the series is taken with.

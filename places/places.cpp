@@ -24,7 +24,7 @@ enum Column {
     Country,
     Latitude,
     Longitude,
-    Zone,
+    ZoneName,
     StandardOffset,
     Population,
     GeoNamesId,
@@ -49,7 +49,7 @@ std::vector<Entry> readTable() {
         if (fields.size() != ColumnCount) continue;
         const Place place{fields[NameEl].isEmpty() ? fields[Name] : fields[NameEl],
                           fields[CountryEl], fields[Longitude].toDouble(),
-                          fields[StandardOffset].toInt()};
+                          fields[StandardOffset].toInt(), fields[ZoneName]};
         entries.push_back({place, searchKey(fields[NameEl]), searchKey(fields[Name])});
     }
     return entries;
@@ -61,6 +61,22 @@ const std::vector<Entry>& table() {
 }
 
 } // namespace
+
+const ZoneTable& zoneTable() {
+    static const ZoneTable zones = [] {
+        QFile file(QStringLiteral(":/places/zones.txt"));
+        if (!file.open(QIODevice::ReadOnly)) return ZoneTable();
+        const QByteArray text = file.readAll();
+        return ZoneTable::parse(std::string_view(text.constData(), std::size_t(text.size())));
+    }();
+    return zones;
+}
+
+std::shared_ptr<const model::LegalClock> clockOf(const Place& place) {
+    const Zone* zone = zoneTable().find(place.zone.toStdString());
+    if (!zone) return nullptr;
+    return std::make_shared<const ZoneClock>(*zone, place.standardOffset);
+}
 
 QString searchKey(const QString& text) {
     const QString decomposed = text.normalized(QString::NormalizationForm_D);

@@ -3,7 +3,10 @@
 // scripts/update-places.sh from GeoNames), finding them as a user types, and what the window
 // takes of them: the longitude in degrees, minutes and seconds, and the zone list's item.
 
+#include "places/legaltime.h"
+
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,7 +17,14 @@ struct Place {
     QString country;        // the country's short Greek name
     double longitude = 0;   // degrees, East positive
     int standardOffset = 0; // seconds from UTC, summer time left out
+    QString zone;           // the time-zone database's name of its legal time, "Europe/Athens"
 };
+
+// The legal time of the zones the places keep, from the program's own data (places/zones.txt,
+// made by scripts/update-zones.sh from tzdata), and the clock of a place: none where its zone
+// has no data.
+const ZoneTable& zoneTable();
+std::shared_ptr<const model::LegalClock> clockOf(const Place& place);
 
 // What a search compares: the text decomposed, its accents dropped and its case folded, so that
 // «ΚΑΛΑΜΑΤΑ», «καλαματα» and «Καλαμάτα» read alike, and a final sigma as a sigma.

@@ -176,6 +176,19 @@ $repetitions (ms)" "$(median refresh/diagram)" "$(median straight/diagram)" \
     "$(per_step copy/diagram)" "$longitude" - 2 "≤ 3×"
   row "diagram copy at scale 2 vs the diagram's longitude change + repaint at scale 1" \
     "$(QT_SCALE_FACTOR=2 per_step copy/diagram)" "$longitude" - 2 ""
+  # A calendar year: choosing one, and the everyday actions in it against the standard year's.
+  row "calendar year: chosen, its Sun computed, and the diagram redrawn" \
+    "$(per_step year/choose)" - - 2 "≤ 300 M"
+  row "calendar year, longitude change, diagram, vs the standard year's" \
+    "$(per_step year/longitude/diagram)" "$longitude" - 2 "≤ 1.2×"
+  row "calendar year, longitude change, table, vs the standard year's" \
+    "$(per_step year/longitude/table)" "$(per_step longitude/table)" - 2 "≤ 1.2×"
+  row "calendar year, zone pick, diagram, vs the standard year's" \
+    "$(per_step year/zone)" "$(per_step zone)" - 2 "≤ 1.2×"
+  row "calendar year, view switch to the table, vs the standard year's" \
+    "$(per_step year/switch/table)" "$(per_step switch/table)" - 2 "≤ 1.2×"
+  row "calendar year, view switch to the diagram, vs the standard year's" \
+    "$(per_step year/switch/diagram)" "$(per_step switch/diagram)" - 2 "≤ 1.2×"
 } | tee -a "$table"
 
 "$refresh" --benchmark_filter='^memory' --refreshes="$refreshes" \

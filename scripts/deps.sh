@@ -7,7 +7,7 @@ set -euo pipefail
 what=${1:-test}
 
 # qt6-tools-dev and qt6-l10n-tools compile the toolkit's Greek texts (translations/) at build time.
-run_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev
+run_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev liberfa-dev
   fonts-liberation2 xvfb xauth imagemagick)
 # clang and libclang-rt-dev (its sanitizer and libFuzzer runtimes) follow the release's default
 # clang, whatever its version. weston and qt6-wayland run the program under Wayland (tests/e2e).

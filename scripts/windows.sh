@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Windows release on Debian 12, as root or as a user with sudo, from a fresh clone:
 # installs what it needs from Debian, builds the static Qt for Windows once into a cache outside
-# the clone (scripts/windows-qt.sh, about 20 minutes on 2 cores; later runs reuse it), builds the
+# the clone (scripts/windows-qt.sh, about 20 minutes on 2 cores; later runs reuse it) and ERFA
+# (scripts/windows-erfa.sh, a minute), builds the
 # program with it and checks it, then writes into build-windows/:
 #   exisosi.exe                    the program alone (what the zip holds), stripped
 #   exisosi-VERSION-setup.exe      the Greek installer, a 64-bit program
@@ -14,6 +15,8 @@ test_too=false
 
 qt=$(bash scripts/windows-qt.sh | tail -n1)
 export EXISOSI_WINDOWS_QT=$qt
+EXISOSI_WINDOWS_ERFA=$(bash scripts/windows-erfa.sh | tail -n1)
+export EXISOSI_WINDOWS_ERFA
 out=build-windows
 version=$(sed -n 's/^project(exisosi VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 
@@ -29,7 +32,8 @@ x86_64-w64-mingw32-strip -o "$out/exisosi.exe" "$built"
 bash scripts/check-windows-exe.sh --stripped "$out/exisosi.exe"
 
 makensis -V2 -DVERSION="$version" -DEXE="$PWD/$out/exisosi.exe" \
-  -DICON="$PWD/packaging/windows/exisosi.ico" -DOUTFILE="$PWD/$out/exisosi-$version-setup.exe" \
+  -DICON="$PWD/packaging/windows/exisosi.ico" -DNOTICES="$PWD/packaging/windows/notices.txt" \
+  -DOUTFILE="$PWD/$out/exisosi-$version-setup.exe" \
   packaging/windows/exisosi.nsi
 rm -f "$out/exisosi-$version-windows.zip"
 # The same bytes on every run of the same build: no times or owners of the file in the zip.

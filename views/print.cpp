@@ -46,6 +46,13 @@ QColor textColour(const QWidget& widget) {
     return widget.palette().color(QPalette::WindowText);
 }
 
+// The place line, and in a calendar year how its values are computed.
+QString headingOf(const PaperSources& from) {
+    const QString note = accuracyNote(from.shown.calendar());
+    const QString place = placeLine(from.shown).trimmed();
+    return note.isEmpty() ? place : place + u'\n' + note;
+}
+
 // Writes the heading at the top of the page (or only measures it); returns where what follows
 // it starts.
 double printHeading(QPainter& painter, const QRectF& page, const QString& heading,
@@ -60,7 +67,7 @@ double printHeading(QPainter& painter, const QRectF& page, const QString& headin
 // The heading, then the whole panel below it, drawn from its recordings and captions: vectors
 // and text, scaled to the room left with its proportions kept.
 void printDiagram(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    const double top = printHeading(painter, page, placeLine(from.shown).trimmed());
+    const double top = printHeading(painter, page, headingOf(from));
     const QRectF room(page.left(), top, page.width(), page.bottom() - top);
     const double scale =
         std::min(room.width() / from.diagram.width(), room.height() / from.diagram.height());
@@ -75,7 +82,7 @@ void printDiagram(QPainter& painter, const QRectF& page, const PaperSources& fro
 // Returns the size it takes from the page's top-left corner. Measures without drawing where
 // `draw` is false.
 QSizeF layOutTable(QPainter& painter, const QRectF& page, const PaperSources& from, bool draw) {
-    double top = printHeading(painter, page, placeLine(from.shown).trimmed(), draw);
+    double top = printHeading(painter, page, headingOf(from), draw);
     const QColor dayColour = textColour(*from.table.days[0]);
     const QColor valueColour = textColour(*from.table.values[0]);
     if (const int month = from.shown.calendar().monthStartingOn(from.state.MonthFirstDay);
@@ -141,7 +148,7 @@ QString compactText(const CorrectionParts& parts) {
 // column (empty where the month has no such day), then how to read it. The face is sized so that
 // the widest value and month name fit their column and every line fits the page.
 void printYearCard(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    double top = printHeading(painter, page, placeLine(from.shown).trimmed());
+    double top = printHeading(painter, page, headingOf(from));
     const model::Year& year = from.shown.calendar();
     const bool showHours = showHoursFor(year, from.state);
     std::array<std::array<QString, TableRows>, model::MonthCount> cells;

@@ -31,10 +31,25 @@ QString placeLine(const Reading& shown) {
     const LocationTexts& texts = shown.location;
     const QString name =
         shown.place.empty() ? QString() : fromUtf8(shown.place) + QStringLiteral(" — ");
-    return name + QStringLiteral("Γεωγραφικό Μήκος: %1, Ζώνη ώρας: %2\n")
-                      .arg(QString::fromStdString(input::LongitudeText(texts.degrees, texts.minutes,
-                                                                       texts.seconds, texts.east)),
-                           fromUtf8(texts.zone));
+    const std::optional<int> year = shown.calendar().number();
+    const QString longitude = QString::fromStdString(
+        input::LongitudeText(texts.degrees, texts.minutes, texts.seconds, texts.east));
+    return name + QStringLiteral("Γεωγραφικό Μήκος: %1, Ζώνη ώρας: %2%3\n")
+                      .arg(longitude, fromUtf8(texts.zone),
+                           year ? QStringLiteral(", έτος %1").arg(*year) : QString());
+}
+
+QString dateText(const model::Year& year, int month, int day) {
+    const QString date = QStringLiteral("%1 %2").arg(day).arg(monthGenitive(month));
+    const std::optional<int> number = year.number();
+    return number ? date + QStringLiteral(" %1").arg(*number) : date;
+}
+
+QString accuracyNote(const model::Year& year) {
+    if (!year.number()) return {};
+    return QStringLiteral("Διόρθωση = ώρα ρολογιού της αληθινής μεσημβρίας (ο Ήλιος στον "
+                          "μεσημβρινό του τόπου) − 12:00, από τα μοντέλα της IAU (ERFA), με "
+                          "ακρίβεια 1 δευτερολέπτου· τα δευτερόλεπτα κόβονται.");
 }
 
 QString captionOf(const CorrectionParts& parts) {

@@ -18,6 +18,14 @@ QString monthGenitive(int month);
 // dash where the location is a place chosen by name, and with a newline.
 QString placeLine(const Reading& shown);
 
+// A date as the tooltip says it: «13 Φεβρουαρίου», with the year in a calendar year
+// («21 Ιουνίου 2026»).
+QString dateText(const model::Year& year, int month, int day);
+
+// What the pages of a calendar year say of how its values are computed, and to what accuracy;
+// nothing for the standard year.
+QString accuracyNote(const model::Year& year);
+
 // The table's caption of a value: "+29 min  +15 sec".
 QString captionOf(const CorrectionParts& parts);
 

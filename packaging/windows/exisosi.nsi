@@ -51,6 +51,10 @@ BrandingText "${NAME} ${VERSION}"
 !define MUI_ABORTWARNING
 
 !insertmacro MUI_PAGE_WELCOME
+; The parts the program is made of and their licences (ERFA's asks to be reproduced).
+!define MUI_LICENSEPAGE_BUTTON "Επόμενο >"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Πατήστε «Επόμενο» για να συνεχίσετε."
+!insertmacro MUI_PAGE_LICENSE "${NOTICES}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH

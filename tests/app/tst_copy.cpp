@@ -109,6 +109,51 @@ private slots:
         QCOMPARE(at, copied.size());
     }
 
+    // A calendar year names itself on the place line and in the title, has its leap day, and
+    // gives each date's value from the Sun: at Athens (23° 43′ 40″ East) with «GMT +03:00» the
+    // Sun crosses the meridian at 13:26:53.5 on 21 June 2026, cut to whole seconds.
+    void aCalendarYearIsCopiedWithItsDates_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("21 June 2026")
+            << 2026 << "Ιούνιος" << 32 << 22 << "21\t+01 h  +26 min  +53 sec";
+        QTest::newRow("29 February 2028") << 2028 << "Φεβρουάριος" << 31 << 30 << "29\t";
+        QTest::newRow("no 29 February in 2100") << 2100 << "Φεβρουάριος" << 30 << 29 << "28\t";
+    }
+    void aCalendarYearIsCopiedWithItsDates() {
+        QFETCH(int, year);
+        QFETCH(QString, month);
+        QFETCH(int, lines);
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        box("TextMLo")->setText("23");
+        box("TextPLo")->setText("43");
+        box("TextDLo")->setText("40");
+        combo("ComboZW")->setEditText("GMT +03:00");
+        combo("ComboMonth")->setEditText(month);
+        form->viewArea().chooseYear(year);
+        focus("CommandMatrix");
+        key(Qt::Key_Space);
+        key(Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied =
+            QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), lines);
+        QVERIFY2(copied[line].startsWith(text), qPrintable(copied[line]));
+        QCOMPARE(copied[0], QString("Γεωγραφικό Μήκος: 23° 43΄ 40΄΄ Ανατολικά, Ζώνη ώρας: GMT "
+                                    "+03:00, έτος %1")
+                                .arg(year));
+        QCOMPARE(form->windowTitle(), QString("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ — %1").arg(year));
+        // Back to the standard year: the design's window and copies again.
+        form->viewArea().chooseYear(std::nullopt);
+        key(Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+            "Γεωγραφικό Μήκος: 23° 43΄ 40΄΄ Ανατολικά, Ζώνη ώρας: GMT +03:00\n"));
+        QCOMPARE(form->windowTitle(), QString("Η ΕΞΙΣΩΣΗ ΤΟΥ ΧΡΟΝΟΥ"));
+    }
+
     // The diagram is copied as a picture too, drawn at twice the screen's density from what the
     // pictures recorded: January's column lavender, February's light green.
     void copyTakesTheDiagramAsAPicture() {
@@ -155,14 +200,17 @@ private slots:
         auto* print = child<QAction>(*form, "printAction");
         auto* printYear = child<QAction>(*form, "printYearAction");
         auto* place = child<QAction>(*form, "placeAction");
+        auto* year = child<QAction>(*form, "yearAction");
         QCOMPARE(form->viewArea().menu().actions(),
-                 (QList<QAction*>{copy, print, printYear, place}));
+                 (QList<QAction*>{copy, print, printYear, place, year}));
         QCOMPARE(form->actions(), form->viewArea().menu().actions());
         QCOMPARE(copy->text(), QString("Αντιγραφή"));
         QCOMPARE(print->text(), QString("Εκτύπωση…"));
         QCOMPARE(printYear->text(), QString("Εκτύπωση έτους…"));
         QCOMPARE(place->text(), QString("Τόπος…"));
         QCOMPARE(place->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+        QCOMPARE(year->text(), QString("Έτος…"));
+        QCOMPARE(year->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
         QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         focus("CommandDiagram");

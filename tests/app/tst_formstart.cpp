@@ -790,31 +790,20 @@ private slots:
     // The dialog from the keyboard alone: Ctrl+L, a name typed without accents, Return.
     void aPlaceIsChosenFromTheKeyboard() {
         openForm(true);
-        bool focused = false;
-        int waits = 0;
-        // Acts once the dialog shows, from inside its own event loop.
-        std::function<void()> act = [&] {
-            auto* dialog = form->findChild<QDialog*>("placeDialog");
-            if (!dialog || !dialog->isActiveWindow()) {
-                if (++waits < 1000) return QTimer::singleShot(10, form.get(), act);
-                if (dialog) dialog->reject();
-                return;
-            }
-            auto* search = dialog->findChild<QLineEdit*>("placeSearch");
-            focused = search && QApplication::focusWidget() == search;
-            if (focused) {
-                type(search, "καλαματα");
-                QTest::keyClick(search, Qt::Key_Return);
-            }
-            if (dialog->isVisible()) dialog->reject();
-        };
-        QTimer::singleShot(0, form.get(), act);
         QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
-        QVERIFY(focused); // the search field has the focus as the dialog opens
+        QDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = form->findChild<QDialog*>("placeDialog")) &&
+                    dialog->isActiveWindow());
+        auto* search = dialog->findChild<QLineEdit*>("placeSearch");
+        // The search field has the focus as the dialog opens.
+        QCOMPARE(QApplication::focusWidget(), search);
+        type(search, "καλαματα");
+        QTest::keyClick(search, Qt::Key_Return);
         // Kalamata, 22.11265° E: 79 605.54″, to the nearest second 22° 6′ 46″.
-        QCOMPARE((QStringList{degrees()->text(), minutes()->text(), seconds()->text()}),
-                 (QStringList{"22", "06", "46"}));
+        QTRY_COMPARE((QStringList{degrees()->text(), minutes()->text(), seconds()->text()}),
+                     (QStringList{"22", "06", "46"}));
         QCOMPARE(zone()->currentText(), QString("GMT +02:00"));
+        QVERIFY(!dialog->isVisible());
     }
 
     // What leaves the window names the place while the last refresh's location is the place's.

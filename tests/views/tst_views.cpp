@@ -4,6 +4,7 @@
 #include "ui/picturebox.h"
 #include "ui/registry.h"
 #include "ui/startup.h"
+#include "model/calendaryear.h"
 #include "views/choices.h"
 #include "views/copy.h"
 #include "views/diagram.h"
@@ -239,6 +240,37 @@ private slots:
         const auto before = ops;
         paintMonth(model::standardYear(), month, picture(month), January, state, nullptr);
         QCOMPARE(picture(month).operations(), before);
+    }
+
+    // In a leap year February's 29 dots share its 750-unit strip, each day 750/29 wide, its day
+    // lines with them; in a common year February keeps the design's 27-unit days.
+    void februaryHoldsItsDaysInItsStrip_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<double>("dayWidth");
+        QTest::newRow("2028, leap") << 2028 << 29 << 750.0 / 29;
+        QTest::newRow("2000, leap") << 2000 << 29 << 750.0 / 29;
+        QTest::newRow("2027, common") << 2027 << 28 << 27.0;
+        QTest::newRow("2100, common") << 2100 << 28 << 27.0;
+    }
+    void februaryHoldsItsDaysInItsStrip() {
+        QFETCH(int, year);
+        QFETCH(int, days);
+        QFETCH(double, dayWidth);
+        const model::CalendarYear calendar(year);
+        WindowState state;
+        setUpDiagram(calendar, Startup, 837, 5020, state);
+        QCOMPARE(picture(2).ScaleWidth(), 750.0f);
+        paintMonth(calendar, 2, picture(2), January, state, nullptr);
+        const auto& ops = picture(2).operations();
+        QCOMPARE(float(ops[1].x1), float(9.5 * dayWidth));
+        const auto circles = Circles(ops);
+        QCOMPARE(circles.size(), std::size_t(days * 15));
+        QCOMPARE(float(circles.front().x1), float(dayWidth / 2));
+        QCOMPARE(float(circles.back().x1), float(dayWidth * (days - 0.5)));
+        QVERIFY(circles.back().x1 < 750); // the last dot's centre within the strip
+        // Every dot stands within the grid: the year's scale comes from its own extremes.
+        for (const DrawOp& dot : circles) QVERIFY(dot.y1 >= 0 && dot.y1 <= 5020);
     }
 
     void hugeValuesDrawWithoutHarm_data() {

@@ -1,0 +1,64 @@
+#include "model/legalyear.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace model {
+
+namespace {
+constexpr double SecondsPerDay = 86400.0;
+constexpr double HalfDay = SecondsPerDay / 2;
+// The Julian date of 1970-01-01 00:00 UTC.
+constexpr double UnixEpochJulianDate = 2440587.5;
+// The clock's offset at an instant; an instant that is no number (a longitude that is none)
+// reads the standard offset rather than converting it.
+int offsetAt(const LegalClock& clock, double utc) {
+    constexpr double Limit = 1e15; // far beyond any date the clock knows
+    if (!(std::fabs(utc) < Limit)) return clock.standardOffset();
+    return clock.offsetAt(static_cast<std::int64_t>(std::floor(utc)));
+}
+
+} // namespace
+
+LegalYear::LegalYear(std::shared_ptr<const CalendarYear> year,
+                     std::shared_ptr<const LegalClock> clock)
+    : year_(std::move(year)), clock_(std::move(clock)) {}
+
+double LegalYear::dateUtc(int index) const {
+    return (year_->sun().newYearJulianDate() - UnixEpochJulianDate + (index - 1)) * SecondsPerDay;
+}
+
+double LegalYear::transitUtc(int index, double longitude) const {
+    return (year_->sun().newYearJulianDate() - UnixEpochJulianDate +
+            year_->sun().transitDays(index, longitude)) *
+           SecondsPerDay;
+}
+
+double LegalYear::clockOffsetSeconds(int index, const Location& at) const {
+    return offsetAt(*clock_, transitUtc(index, at.longitude));
+}
+
+bool LegalYear::summerTime(int index, const Location& at) const {
+    return clockOffsetSeconds(index, at) > clock_->standardOffset();
+}
+
+double LegalYear::daySeconds(int index, const Location& at) const {
+    const double transit = transitUtc(index, at.longitude);
+    const double offset = offsetAt(*clock_, transit);
+    return transit - dateUtc(index) + offset - HalfDay;
+}
+
+double LegalYear::peakSeconds(const Location& at) const {
+    double peak = daySeconds(1, at);
+    for (int index = 2; index <= dayCount(); ++index) peak = std::max(peak, daySeconds(index, at));
+    return peak;
+}
+
+double LegalYear::troughSeconds(const Location& at) const {
+    double trough = daySeconds(1, at);
+    for (int index = 2; index <= dayCount(); ++index)
+        trough = std::min(trough, daySeconds(index, at));
+    return trough;
+}
+
+} // namespace model
