@@ -1,10 +1,10 @@
 // The diagram scale, the month pictures through the operations they record, and the captions of
 // the table of values.
 
+#include "model/calendaryear.h"
 #include "ui/picturebox.h"
 #include "ui/registry.h"
 #include "ui/startup.h"
-#include "model/calendaryear.h"
 #include "views/choices.h"
 #include "views/copy.h"
 #include "views/diagram.h"
