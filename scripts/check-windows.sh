@@ -160,7 +160,7 @@ copied=$(xclip -o -selection clipboard -t UTF8_STRING)
 [ "$(head -n1 <<<"$copied")" = "Γεωγραφικό Μήκος: 23° 31΄ 43΄΄ Ανατολικά, Ζώνη ώρας: GMT +03:00" ] ||
   fail "the copied text begins: $(head -n1 <<<"$copied")"
 # 1 January at 23° 31′ 43″ East in GMT +03:00: 5 355 seconds, with the year's hours shown.
-grep -q $'^1\t+01 h  +29 min  +15 sec$' <<<"$copied" || fail "no 1 January in the copy"
+grep -q $'^1\t+01 h  +29 min  +15 sec\t13:29:15$' <<<"$copied" || fail "no 1 January in the copy"
 stop_windows_program
 
 for dpi in 120 144; do

@@ -27,9 +27,10 @@ DayRow rowOf(const model::Year& year, int month, int day, bool showHours,
 }
 
 // The columns of the copies' HTML tables: one list gives both the header and the cells.
-enum class Column { Month, Day, Caption, Seconds };
-constexpr std::array TableColumns{Column::Day, Column::Caption, Column::Seconds};
-constexpr std::array YearColumns{Column::Month, Column::Day, Column::Caption, Column::Seconds};
+enum class Column { Month, Day, Caption, Seconds, Noon };
+constexpr std::array TableColumns{Column::Day, Column::Caption, Column::Seconds, Column::Noon};
+constexpr std::array YearColumns{Column::Month, Column::Day, Column::Caption, Column::Seconds,
+                                 Column::Noon};
 
 QString headerOf(Column column) {
     switch (column) {
@@ -41,6 +42,8 @@ QString headerOf(Column column) {
         return QStringLiteral("Διόρθωση");
     case Column::Seconds:
         return QStringLiteral("Δευτερόλεπτα");
+    case Column::Noon:
+        return QStringLiteral("Μεσημέρι");
     }
     return {};
 }
@@ -61,6 +64,10 @@ QString cellOf(Column column, const DayRow& row) {
     case Column::Seconds:
         return QStringLiteral("<td>%1</td>")
             .arg(QString::fromStdString(model::wholeNumberText(row.parts.shownSeconds())));
+    case Column::Noon:
+        return QStringLiteral("<td sdnum=\"1032;0;@\" style=\"mso-number-format:'\\@';"
+                              "white-space:pre\">%1</td>")
+            .arg(noonText(row.parts).toHtmlEscaped());
     }
     return {};
 }
@@ -109,6 +116,8 @@ QString textOf(const Reading& shown, const std::vector<DayRow>& rows) {
         out += QString::number(row.day);
         out += u'\t';
         out += captionOf(row.parts);
+        out += u'\t';
+        out += noonText(row.parts);
         out += u'\n';
     }
     return out;

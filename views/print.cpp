@@ -100,10 +100,20 @@ QSizeF layOutTable(QPainter& painter, const QRectF& page, const PaperSources& fr
     const double valueLeft = page.left() + dayColumn + metrics.horizontalAdvance(ColumnGap);
     const double pitch = metrics.height() * LinePitch;
     const int rows = std::min<int>(from.state.MonthLength, TableRows);
+    double captions = 0;
+    for (int row = 0; row < rows; ++row)
+        captions = std::max(
+            captions,
+            metrics.horizontalAdvance(from.table.values[static_cast<std::size_t>(row)]->caption()));
+    // The clock time of noon beside each value, from the value the caption shows.
+    const model::Year& year = from.shown.calendar();
+    const double noonLeft = valueLeft + captions + metrics.horizontalAdvance(ColumnGap);
     double right = valueLeft;
     for (int row = 0; row < rows; ++row) {
         const QString& caption = from.table.values[static_cast<std::size_t>(row)]->caption();
-        right = std::max(right, valueLeft + metrics.horizontalAdvance(caption));
+        const QString noon = noonText(CorrectionParts(
+            daySeconds(year, from.state.MonthFirstDay + row, from.state), from.state.ShowHours));
+        right = std::max(right, noonLeft + metrics.horizontalAdvance(noon));
         if (!draw) continue;
         const double baseline = top + row * pitch + metrics.ascent();
         const QString day = QString::number(row + 1);
@@ -112,6 +122,7 @@ QSizeF layOutTable(QPainter& painter, const QRectF& page, const PaperSources& fr
             QPointF(page.left() + dayColumn - metrics.horizontalAdvance(day), baseline), day);
         painter.setPen(valueColour);
         painter.drawText(QPointF(valueLeft, baseline), caption);
+        painter.drawText(QPointF(noonLeft, baseline), noon);
     }
     return {right - page.left(), top + (rows - 1) * pitch + metrics.height() - page.top()};
 }

@@ -4,6 +4,7 @@
 #include "model/correction.h"
 
 #include <array>
+#include <cmath>
 
 namespace views {
 
@@ -50,6 +51,25 @@ QString accuracyNote(const model::Year& year) {
     return QStringLiteral("Διόρθωση = ώρα ρολογιού της αληθινής μεσημβρίας (ο Ήλιος στον "
                           "μεσημβρινό του τόπου) − 12:00, από τα μοντέλα της IAU (ERFA), με "
                           "ακρίβεια 1 δευτερολέπτου· τα δευτερόλεπτα κόβονται.");
+}
+
+QString noonText(const CorrectionParts& parts) {
+    constexpr double Day = 24 * model::SecondsPerHour;
+    const double clock = Day / 2 + parts.shownSeconds();
+    if (!std::isfinite(clock)) return {};
+    const double days = std::floor(clock / Day);
+    double rest = clock - days * Day;
+    if (!(rest >= 0 && rest < Day)) rest = 0; // past 2^53 seconds the split is not exact
+    const auto whole = static_cast<int>(rest);
+    QString text = QStringLiteral("%1:%2:%3")
+                       .arg(whole / 3600, 2, 10, QChar(u'0'))
+                       .arg(whole / 60 % 60, 2, 10, QChar(u'0'))
+                       .arg(whole % 60, 2, 10, QChar(u'0'));
+    if (days != 0)
+        text += QStringLiteral(" (%1%2 ημ.)")
+                    .arg(days > 0 ? QStringLiteral("+") : QStringLiteral("−"),
+                         QString::fromStdString(model::wholeNumberText(std::fabs(days))));
+    return text;
 }
 
 QString captionOf(const CorrectionParts& parts) {

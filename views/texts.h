@@ -26,6 +26,10 @@ QString dateText(const model::Year& year, int month, int day);
 // nothing for the standard year.
 QString accuracyNote(const model::Year& year);
 
+// The clock time of noon: 12:00 plus the value as its caption shows it, so that the two agree.
+// «12:29:15» for «+29 min  +15 sec»; a noon on another day says so: «13:00:00 (+1 ημ.)».
+QString noonText(const CorrectionParts& parts);
+
 // The table's caption of a value: "+29 min  +15 sec".
 QString captionOf(const CorrectionParts& parts);
 

@@ -17,10 +17,10 @@ int dayUnder(double x, int monthLength, float dayWidth) {
 
 QString dotTip(const Reading& shown, int month, int day, const WindowState& state) {
     const model::Year& year = shown.calendar();
-    return QStringLiteral("%1: %2").arg(
-        dateText(year, month, day),
-        captionOf(CorrectionParts(daySeconds(year, year.indexOf(month, day), state),
-                                  showHoursFor(year, state))));
+    const CorrectionParts parts(daySeconds(year, year.indexOf(month, day), state),
+                                showHoursFor(year, state));
+    return QStringLiteral("%1: %2, μεσημέρι %3")
+        .arg(dateText(year, month, day), captionOf(parts), noonText(parts));
 }
 
 } // namespace views

@@ -17,6 +17,27 @@
 
 using namespace app;
 
+namespace {
+
+// The clock time of noon a caption gives, worked from its text: 12:00 plus its signed parts.
+QString noonOf(const QString& caption) {
+    long long total = 12 * 3600;
+    static const QRegularExpression part("([+-])(\\d+) (h|min|sec)");
+    for (auto match = part.globalMatch(caption); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        const long long unit = m.captured(3) == "h" ? 3600 : m.captured(3) == "min" ? 60 : 1;
+        total += (m.captured(1) == "-" ? -1 : 1) * m.captured(2).toLongLong() * unit;
+    }
+    const long long days = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    const long long rest = total - days * 86400;
+    QString text =
+        QString::asprintf("%02lld:%02lld:%02lld", rest / 3600, rest / 60 % 60, rest % 60);
+    if (days) text += QString(" (%1%2 ημ.)").arg(days > 0 ? "+" : "−").arg(std::llabs(days));
+    return text;
+}
+
+} // namespace
+
 class TestCopy : public QObject, FormFixture {
     Q_OBJECT
 
@@ -36,19 +57,22 @@ private slots:
         const QStringList defaults{"23", "31", "43", "East", "GMT +02:00"};
         const QStringList zero{"0", "0", "0", "East", "GMT"};
         QTest::newRow("January, 31 days")
-            << defaults << "Ιανουάριος" << 33 << 2 << "1\t+29 min  +15 sec";
+            << defaults << "Ιανουάριος" << 33 << 2 << "1\t+29 min  +15 sec\t12:29:15";
         QTest::newRow("February, 28 days, hours")
             << QStringList{"0", "0", "0", "East", "GMT +02:00"} << "Φεβρουάριος" << 30 << 2
-            << "1\t+02 h  +13 min  +20 sec";
-        QTest::newRow("April, 30 days") << zero << "Απρίλιος" << 32 << 16 << "15\t-00 min  -00 sec";
-        QTest::newRow("November, West") << QStringList{"180", "0", "0", "West", "GMT +13:00"}
-                                        << "Νοέμβριος" << 32 << 2 << "1\t+24 h  +43 min  +38 sec";
+            << "1\t+02 h  +13 min  +20 sec\t14:13:20";
+        QTest::newRow("April, 30 days")
+            << zero << "Απρίλιος" << 32 << 16 << "15\t-00 min  -00 sec\t12:00:00";
+        QTest::newRow("November, West")
+            << QStringList{"180", "0", "0", "West", "GMT +13:00"} << "Νοέμβριος" << 32 << 2
+            << "1\t+24 h  +43 min  +38 sec\t12:43:38 (+1 ημ.)";
         QTest::newRow("place line")
             << QStringList{"5", "7", "9", "West", "GMT -03:30"} << "Μάιος" << 33 << 0
             << "Γεωγραφικό Μήκος: 05° 07΄ 09΄΄ Δυτικά, Ζώνη ώρας: GMT -03:30";
         // The year: the place, then 12 names and 365 days; 13 February is day 44.
-        QTest::newRow("year") << defaults << "" << 378 << 46 << "13\t+40 min  +09 sec";
-        QTest::newRow("year, December") << defaults << "" << 378 << 377 << "31\t+28 min  +48 sec";
+        QTest::newRow("year") << defaults << "" << 378 << 46 << "13\t+40 min  +09 sec\t12:40:09";
+        QTest::newRow("year, December")
+            << defaults << "" << 378 << 377 << "31\t+28 min  +48 sec\t12:28:48";
     }
     void copyTakesTheViewOnShow() {
         QFETCH(QStringList, place);
@@ -83,10 +107,12 @@ private slots:
         QVERIFY(copied[0].endsWith("Ζώνη ώρας: " + place[4]));
         if (!month.isEmpty()) {
             QCOMPARE(copied[1], month);
-            for (int row = 0; row < lines - 2; ++row)
+            for (int row = 0; row < lines - 2; ++row) {
+                const QString caption =
+                    child<QLabel>(*form, QString("LabelValT(%1)").arg(row))->text();
                 QCOMPARE(copied[row + 2],
-                         QString("%1\t%2").arg(row + 1).arg(
-                             child<QLabel>(*form, QString("LabelValT(%1)").arg(row))->text()));
+                         QString("%1\t%2\t%3").arg(row + 1).arg(caption, noonOf(caption)));
+            }
             return;
         }
         // The year's text agrees with the table of every month for the same place.

@@ -331,38 +331,61 @@ private slots:
         QTest::addColumn<QString>("caption");
         // What a spreadsheet gets beside the caption: the value it shows, in whole seconds.
         QTest::addColumn<QString>("whole");
+        // The clock time of noon: 12:00 plus the value the caption shows.
+        QTest::addColumn<QString>("noon");
         QTest::newRow("zero") << 0.0 << false << "+00 min  +00 sec"
-                              << "0";
+                              << "0"
+                              << "12:00:00";
         QTest::newRow("minus zero") << -0.0 << false << "+00 min  +00 sec"
-                                    << "0";
+                                    << "0"
+                                    << "12:00:00";
         QTest::newRow("minus zero with hours") << -0.0 << true << "+00 h  +00 min  +00 sec"
-                                               << "0";
+                                               << "0"
+                                               << "12:00:00";
         QTest::newRow("a quarter second behind") << -0.25 << false << "-00 min  -00 sec"
-                                                 << "0";
+                                                 << "0"
+                                                 << "12:00:00";
         QTest::newRow("-30.2") << -30.2 << false << "-00 min  -30 sec"
-                               << "-30";
+                               << "-30"
+                               << "11:59:30";
         QTest::newRow("cut, not rounded") << 599.99 << false << "+09 min  +59 sec"
-                                          << "599";
+                                          << "599"
+                                          << "12:09:59";
         QTest::newRow("1755.13") << 1755.13 << false << "+29 min  +15 sec"
-                                 << "1755";
+                                 << "1755"
+                                 << "12:29:15";
         QTest::newRow("-981.82") << -981.82 << false << "-16 min  -21 sec"
-                                 << "-981";
+                                 << "-981"
+                                 << "11:43:39";
         QTest::newRow("-3599.5 with hours") << -3599.5 << true << "-00 h  -59 min  -59 sec"
-                                            << "-3599";
+                                            << "-3599"
+                                            << "11:00:01";
         QTest::newRow("8000.78 with hours") << 8000.78 << true << "+02 h  +13 min  +20 sec"
-                                            << "8000";
+                                            << "8000"
+                                            << "14:13:20";
         QTest::newRow("-6399.22 with hours") << -6399.22 << true << "-01 h  -46 min  -39 sec"
-                                             << "-6399";
+                                             << "-6399"
+                                             << "10:13:21";
         QTest::newRow("no leading zero from 10") << 89018.18 << true << "+24 h  +43 min  +38 sec"
-                                                 << "89018";
+                                                 << "89018"
+                                                 << "12:43:38 (+1 ημ.)";
+        QTest::newRow("noon the day before") << -50000.0 << true << "-13 h  -53 min  -20 sec"
+                                             << "-50000"
+                                             << "22:06:40 (−1 ημ.)";
+        QTest::newRow("noon two days on") << 150000.0 << true << "+41 h  +40 min  +00 sec"
+                                          << "150000"
+                                          << "05:40:00 (+2 ημ.)";
         QTest::newRow("hours left out") << 3725.0 << false << "+02 min  +05 sec"
-                                        << "125";
+                                        << "125"
+                                        << "12:02:05";
         QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << true
                                   << "+inf h  +00 min  +00 sec"
-                                  << "0";
+                                  << "0"
+                                  << "12:00:00";
         QTest::newRow("not a number")
             << std::numeric_limits<double>::quiet_NaN() << false << "+00 min  +00 sec"
-            << "0";
+            << "0"
+            << "12:00:00";
     }
     void correctionCaptions() {
         QFETCH(double, seconds);
@@ -373,6 +396,8 @@ private slots:
         QCOMPARE(QString::fromLatin1(text.text().data(), qsizetype(text.text().size())), caption);
         const CorrectionParts parts(seconds, hours);
         QCOMPARE(QString::fromStdString(model::wholeNumberText(parts.shownSeconds())), whole);
+        QFETCH(QString, noon);
+        QCOMPARE(noonText(parts), noon);
     }
 
     // The copies' HTML: one table, a header row, then a row a day whose seconds read the caption
@@ -382,18 +407,21 @@ private slots:
         WindowState january{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600, .ZoneMeridian = 30};
         WindowState february{
             .ZoneMeridian = -30, .ShowHours = true, .MonthFirstDay = 32, .MonthLength = 28};
+        // Then the clock time of noon, 12:00 plus the value the caption shows, as text.
         const QRegularExpression row("<tr>((?:<td>[^<]*</td>)+)<td "
-                                     "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td><td>(-?\\d+)</td></tr>");
-        for (const auto& [state, first] :
-             {std::pair{january, "1755"}, std::pair{february, "-6399"}}) {
+                                     "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td><td>(-?\\d+)</td><td "
+                                     "sdnum=\"1032;0;@\"[^>]*>([^<]*)</td></tr>");
+        for (const auto& [state, first, noon] :
+             {std::tuple{january, "1755", "12:29:15"}, std::tuple{february, "-6399", "10:13:21"}}) {
             const QString table = tableHtml(Reading{}, state);
             QCOMPARE(table.count("<table>"), 1);
-            QVERIFY(
-                table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th></tr>"));
+            QVERIFY(table.contains("<tr><th>Ημέρα</th><th>Διόρθωση</th><th>Δευτερόλεπτα</th>"
+                                   "<th>Μεσημέρι</th></tr>"));
             QCOMPARE(table.count("<tr>"), state.MonthLength + 1);
             const QRegularExpressionMatch day1 = row.match(table);
             QCOMPARE(day1.captured(1), QString("<td>1</td>"));
             QCOMPARE(day1.captured(3), QString(first));
+            QCOMPARE(day1.captured(4), QString(noon));
         }
 
         // The year at the opening place (23° 31' 43" East, GMT +02:00), and where hours show.
@@ -403,7 +431,7 @@ private slots:
             state.ZoneMeridian = 30;
             const QString year = yearHtml(Reading{}, state);
             QVERIFY(year.contains("<tr><th>Μήνας</th><th>Ημέρα</th><th>Διόρθωση</th>"
-                                  "<th>Δευτερόλεπτα</th></tr>"));
+                                  "<th>Δευτερόλεπτα</th><th>Μεσημέρι</th></tr>"));
             int days = 0;
             const QRegularExpression part("([+-])(\\d+) (h|min|sec)");
             for (auto match = row.globalMatch(year); match.hasNext(); ++days) {
@@ -431,6 +459,10 @@ private slots:
                           "style=\"mso-number-format:'\\@';white-space:pre\">+29&#32;min&#32;&#32;+"
                           "15&#32;"
                           "sec</td><td>1755</td>"));
+        QVERIFY(yearHtml(Reading{}, WindowState{.Longitude = 23.0 + 31.0 / 60 + 43.0 / 3600,
+                                                .ZoneMeridian = 30})
+                    .contains("<td>1755</td><td sdnum=\"1032;0;@\" "
+                              "style=\"mso-number-format:'\\@';white-space:pre\">12:29:15</td>"));
     }
 
     void hugeCaptionsAreWholeNumbers() {
