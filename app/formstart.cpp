@@ -261,13 +261,14 @@ void FormStart::paintMonthPicture(int month) {
     const ui::PictureBox& january = *model::ofMonth(months_, 1);
     const views::JanuaryGeometry geometry{january.Width(), january.Height(), january.Top()};
     views::paintMonth(viewArea_->year(), month, *model::ofMonth(months_, month), geometry, state_,
-                      month == 1 ? &timeLabels_ : nullptr, PictureDiagram.isVisibleTo(this));
+                      month == 1 ? &timeLabels_ : nullptr, PictureDiagram.isVisibleTo(this),
+                      viewArea_->reading().today);
 }
 
 void FormStart::PictureMatrix_Paint() {
     views::paintTable(PictureMatrix, viewArea_->year(), readLocationTexts(),
                       ComboMonth.currentText().toStdString(), state_, tableLabels_,
-                      refresh_.rowsReset);
+                      refresh_.rowsReset, viewArea_->reading().today);
     refresh_.rowsReset = false;
 }
 

@@ -72,6 +72,11 @@ void ViewArea::show(Shown view) {
 
 void ViewArea::recordRefresh(const views::LocationTexts& location) {
     reading_ = views::readChoices(choices_, location);
+    // Today is marked in the calendar year that holds it.
+    if (const auto number = reading_.calendar().number()) {
+        const QDate date = today();
+        if (date.year() == *number) reading_.today = year().indexOf(date.month(), date.day());
+    }
 }
 
 ui::PictureBox& ViewArea::shownPicture() const {

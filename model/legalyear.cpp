@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace model {
 
@@ -22,7 +23,16 @@ int offsetAt(const LegalClock& clock, double utc) {
 
 LegalYear::LegalYear(std::shared_ptr<const CalendarYear> year,
                      std::shared_ptr<const LegalClock> clock)
-    : year_(std::move(year)), clock_(std::move(clock)) {}
+    : year_(std::move(year)), clock_(std::move(clock)), summerAbove_(clock_->standardOffset()) {
+    // The year's winter: its least offset at the noons of its days, read at 12:00 of the place's
+    // standard time. Summer time is above both it and the place's standard offset, so that a
+    // year whose standard time was another (Lisbon on CET, 1992-1996) has its own summer.
+    int least = std::numeric_limits<int>::max();
+    for (int index = 1; index <= dayCount(); ++index)
+        least =
+            std::min(least, offsetAt(*clock_, dateUtc(index) + HalfDay - clock_->standardOffset()));
+    summerAbove_ = std::max(summerAbove_, least);
+}
 
 double LegalYear::dateUtc(int index) const {
     return (year_->sun().newYearJulianDate() - UnixEpochJulianDate + (index - 1)) * SecondsPerDay;
@@ -39,7 +49,7 @@ double LegalYear::clockOffsetSeconds(int index, const Location& at) const {
 }
 
 bool LegalYear::summerTime(int index, const Location& at) const {
-    return clockOffsetSeconds(index, at) > clock_->standardOffset();
+    return clockOffsetSeconds(index, at) > summerAbove_;
 }
 
 double LegalYear::daySeconds(int index, const Location& at) const {

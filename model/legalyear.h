@@ -1,7 +1,7 @@
 #pragma once
 // A calendar year read against a place's legal time: each date's clock is the offset the
-// place's clock shows at that date's true noon, summer time included, and summer time is an
-// offset above the place's standard one.
+// place's clock shows at that date's true noon, summer time included. A day is in summer time
+// when that offset is above the place's standard offset and above the year's least offset.
 
 #include "model/calendaryear.h"
 
@@ -34,6 +34,7 @@ private:
 
     std::shared_ptr<const CalendarYear> year_;
     std::shared_ptr<const LegalClock> clock_;
+    int summerAbove_; // the offset summer time exceeds
 };
 
 } // namespace model

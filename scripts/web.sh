@@ -300,6 +300,7 @@ build_qt() {
   say "Qt $version for WebAssembly: installing into $prefix"
   logged qt-install in_root cmake --install "$build"
   touch "$root$prefix/.complete"
+  rm -rf "$root$build" # 0.6 GB that no later run reads
   say "Qt $version for WebAssembly: done"
 }
 
@@ -321,6 +322,7 @@ build_erfa() {
   # Its own tests, compiled to wasm too, run under node: the library computes as it should.
   logged erfa-check in_root sh -c "cd '$build' && emmake make -j\"\$(nproc)\" check LOG_COMPILER=node"
   touch "$root$erfa_prefix/.complete"
+  rm -rf "$root$build"
   say "ERFA for WebAssembly: done, its tests pass under node"
 }
 
@@ -336,9 +338,12 @@ cmake_minimum_required(VERSION 3.21)
 project(hello LANGUAGES C CXX)
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 qt_add_executable(hello main.cpp)
-# The face the desktop program uses, so that the page draws Greek with the same letters.
-qt_add_resources(hello fonts PREFIX /fonts BASE /usr/share/fonts/truetype/liberation2
-  FILES /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf)
+# The face the desktop program uses, so that the page draws Greek with the same letters. Debian 13
+# keeps Liberation 2 in liberation/ (fonts-liberation2 only pulls it in), Debian 12 in liberation2/.
+find_file(SANS LiberationSans-Regular.ttf REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+  PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation)
+set_source_files_properties(${SANS} PROPERTIES QT_RESOURCE_ALIAS LiberationSans-Regular.ttf)
+qt_add_resources(hello fonts PREFIX /fonts FILES ${SANS})
 target_include_directories(hello PRIVATE ${ERFA_PREFIX}/include)
 target_link_libraries(hello PRIVATE Qt6::Widgets ${ERFA_PREFIX}/lib/liberfa.a)
 EOF

@@ -28,6 +28,7 @@ struct Reading {
     std::string place; // the place the location is named for, or empty
     std::shared_ptr<const model::Year> year;
     bool legalTime = false; // the year is read against the place's legal time
+    int today = 0;          // the computer's date as an index of the year, 0 where it has none
 
     const model::Year& calendar() const { return year ? *year : model::standardYear(); }
 };

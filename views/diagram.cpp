@@ -12,19 +12,29 @@ bool multipleOf5(double whole) {
 }
 } // namespace
 
-double topMinuteFor(double peakMinutes) {
-    double top = std::floor(peakMinutes + 0.5);
+double topMinuteFor(double peakMinutes, double step) {
+    double top = std::floor(peakMinutes / step + 0.5);
     top += multipleOf5(top + 2.0) ? 1.0 : 2.0;
-    return top;
+    return top * step;
+}
+
+double minuteStepFor(double peakMinutes, double troughMinutes) {
+    constexpr std::array<double, 12> Steps{1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30, 60};
+    if (!std::isfinite(peakMinutes) || !std::isfinite(troughMinutes)) return Steps.front();
+    for (double step : Steps)
+        if (topMinuteFor(peakMinutes, step) - MinutesDown * step <= troughMinutes) return step;
+    return Steps.back();
 }
 
 void setUpDiagram(const model::Year& year, const LocationTexts& texts, float januaryWidth,
                   float januaryHeight, WindowState& state) {
     storeLocation(texts, state);
     const double peak = year.peakSeconds(locationOf(state)) / model::SecondsPerMinute;
-    state.TopMinute = topMinuteFor(peak);
+    const double trough = year.troughSeconds(locationOf(state)) / model::SecondsPerMinute;
+    state.MinuteStep = minuteStepFor(peak, trough);
+    state.TopMinute = topMinuteFor(peak, state.MinuteStep);
     state.DayWidth = januaryWidth / DaysAcross;
-    state.MinuteHeight = januaryHeight / MinutesDown;
+    state.MinuteHeight = januaryHeight / (MinutesDown * static_cast<float>(state.MinuteStep));
 }
 
 double roundHalfEven(double value) {
@@ -64,7 +74,7 @@ float dayWidthOf(const model::Year& year, int month, float scaleWidth, const Win
 
 void paintMonth(const model::Year& year, int month, ui::PictureBox& picture,
                 const JanuaryGeometry& january, const WindowState& state,
-                const std::array<ui::Label*, TimeLabelCount>* timeLabels, bool record) {
+                const std::array<ui::Label*, TimeLabelCount>* timeLabels, bool record, int today) {
     const MonthStyle& style = styleOf(month);
     const double h = january.height;
     const double w = january.width;
@@ -84,8 +94,8 @@ void paintMonth(const model::Year& year, int month, ui::PictureBox& picture,
     std::size_t labelIndex = 0;
     for (int r = 1; r <= GridRows; ++r) {
         const double y = RowPitch * (r - 1);
-        const double v = state.TopMinute - r + 1;
-        const bool fifth = multipleOf5(v);
+        const double v = state.TopMinute - (r - 1) * state.MinuteStep;
+        const bool fifth = multipleOf5(v / state.MinuteStep);
         // Beyond 2^53 minutes neighbouring rows can share a value, so more than seven rows may
         // test as multiples of 5; only seven labels exist.
         if (fifth && timeLabels && labelIndex < timeLabels->size()) {
@@ -105,13 +115,21 @@ void paintMonth(const model::Year& year, int month, ui::PictureBox& picture,
 
     // Day d + 1 of the month stands in column d.
     const int days = year.monthLength(month);
+    const model::Location at = locationOf(state);
     for (int d = 0; d < days; ++d) {
         const double c =
             daySeconds(year, year.indexOf(month, d + 1), state) / model::SecondsPerMinute;
         const double y = roundHalfEven((state.TopMinute - c) * state.MinuteHeight);
         const float x = static_cast<float>(d) * dayWidth + dayWidth / 2.0f;
-        for (int radius = 1; radius <= DotCircles; ++radius)
+        const int index = year.indexOf(month, d + 1);
+        const int first = year.summerTime(index, at) ? RingInnerRadius : 1;
+        for (int radius = first; radius <= DotCircles; ++radius)
             picture.Circle(x, y, radius, DotColour);
+        if (index == today) {
+            picture.DrawWidth(2);
+            picture.Circle(x, y, TodayRadius, TodayColour);
+            picture.DrawWidth(1);
+        }
     }
 }
 

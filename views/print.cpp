@@ -158,15 +158,26 @@ QString compactText(const CorrectionParts& parts) {
 // The year card: the place line, then a row a day number with the day's value in each month's
 // column (empty where the month has no such day), then how to read it. The face is sized so that
 // the widest value and month name fit their column and every line fits the page.
+// A day in summer time is ringed on the card, as its dot is a ring in the diagram.
 void printYearCard(QPainter& painter, const QRectF& page, const PaperSources& from) {
-    double top = printHeading(painter, page, headingOf(from));
     const model::Year& year = from.shown.calendar();
+    const model::Location at = locationOf(from.state);
     const bool showHours = showHoursFor(year, from.state);
     std::array<std::array<QString, TableRows>, model::MonthCount> cells;
+    std::array<std::array<bool, TableRows>, model::MonthCount> summer{};
+    bool anySummer = false;
     for (int month = 1; month <= model::MonthCount; ++month)
-        for (int day = 1; day <= year.monthLength(month); ++day)
-            model::ofMonth(cells, month)[static_cast<std::size_t>(day - 1)] = compactText(
-                CorrectionParts(daySeconds(year, year.indexOf(month, day), from.state), showHours));
+        for (int day = 1; day <= year.monthLength(month); ++day) {
+            const int index = year.indexOf(month, day);
+            const auto row = static_cast<std::size_t>(day - 1);
+            model::ofMonth(cells, month)[row] =
+                compactText(CorrectionParts(daySeconds(year, index, from.state), showHours));
+            model::ofMonth(summer, month)[row] = year.summerTime(index, at);
+            anySummer = anySummer || model::ofMonth(summer, month)[row];
+        }
+    QString heading = headingOf(from);
+    if (anySummer) heading += QStringLiteral("\nΣε κύκλο: οι ημέρες με θερινή ώρα.");
+    double top = printHeading(painter, page, heading);
 
     // Measured at the largest size on the page's device, then scaled to what the page holds.
     QFont font = paperFont(CardPoints, false);
@@ -190,22 +201,29 @@ void printYearCard(QPainter& painter, const QRectF& page, const PaperSources& fr
     const double pitch = metrics.height() * LinePitch;
     // Every text right-aligned in its column. Each line is written left to right, so that the
     // page's text reads row by row.
-    auto writeLine = [&](const QString& day, auto&& cellOf) {
+    auto writeLine = [&](const QString& day, auto&& cellOf, auto&& ringed) {
         const double baseline = top + metrics.ascent();
         double right = page.left() + dayWidth * fit;
         painter.drawText(QPointF(right - metrics.horizontalAdvance(day), baseline), day);
         for (int month = 1; month <= model::MonthCount; ++month) {
             right += (gap + widest) * fit;
             const QString cell = cellOf(month);
-            painter.drawText(QPointF(right - metrics.horizontalAdvance(cell), baseline), cell);
+            const double width = metrics.horizontalAdvance(cell);
+            painter.drawText(QPointF(right - width, baseline), cell);
+            if (ringed(month))
+                painter.drawRoundedRect(QRectF(right - width - gap * fit / 4, top,
+                                               width + gap * fit / 2, metrics.height()),
+                                        metrics.height() / 2, metrics.height() / 2);
         }
         top += pitch;
     };
     painter.setPen(ui::Black.colour());
-    writeLine(QString(), [](int month) { return monthName(month); });
+    writeLine(
+        QString(), [](int month) { return monthName(month); }, [](int) { return false; });
     for (std::size_t row = 0; row < TableRows; ++row)
-        writeLine(QString::number(row + 1),
-                  [&](int month) { return model::ofMonth(cells, month)[row]; });
+        writeLine(
+            QString::number(row + 1), [&](int month) { return model::ofMonth(cells, month)[row]; },
+            [&](int month) { return model::ofMonth(summer, month)[row]; });
     top += pitch * (AfterMonth - LinePitch);
     painter.drawText(QPointF(page.left(), top + metrics.ascent()),
                      QStringLiteral("Ώρα ρολογιού = ώρα ηλιακού ρολογιού + διόρθωση"));

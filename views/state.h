@@ -19,6 +19,9 @@ struct WindowState {
     double TopMinute = 0; // a whole number of minutes
     float DayWidth = 0;
     float MinuteHeight = 0;
+    // The minutes between two rows of the diagram's grid: 1 as designed, more where the year's
+    // values span more than the 35 rows' minutes (summer time's hour).
+    double MinuteStep = 1;
     bool ShowHours = false;
     int MonthFirstDay = model::standardYear().monthFirstDay(1);
     std::int16_t MonthLength = static_cast<std::int16_t>(model::standardYear().monthLength(1));

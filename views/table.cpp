@@ -1,7 +1,9 @@
 #include "views/table.h"
 
 #include "model/correction.h"
+#include "ui/colours.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -64,9 +66,30 @@ void CorrectionCaption::part(char sign, double number, std::string_view unit) {
     size_ = static_cast<std::size_t>(out - buffer_.data());
 }
 
+namespace {
+
+// A blue frame around a row's day and value, a little outside them, in the table's own scale.
+void frameRow(ui::PictureBox& matrix, const ui::Label& day, const ui::Label& value) {
+    constexpr double Margin = 45;
+    const double left = day.Left() - Margin;
+    const double right = value.Left() + value.Width() + Margin;
+    const double top = std::min(day.Top(), value.Top()) - Margin / 2;
+    const double bottom =
+        std::max(day.Top() + day.Height(), value.Top() + value.Height()) + Margin / 2;
+    constexpr QRgb Frame = ui::Blue.rgb();
+    matrix.DrawWidth(2);
+    matrix.Line(left, top, right, top, Frame);
+    matrix.Line(right, top, right, bottom, Frame);
+    matrix.Line(right, bottom, left, bottom, Frame);
+    matrix.Line(left, bottom, left, top, Frame);
+    matrix.DrawWidth(1);
+}
+
+} // namespace
+
 void paintTable(ui::PictureBox& matrix, const model::Year& year, const LocationTexts& texts,
                 std::string_view monthText, WindowState& state, const TableLabels& labels,
-                bool rowsReset) {
+                bool rowsReset, int today) {
     matrix.Cls();
     storeLocation(texts, state);
     state.ShowHours = showHoursFor(year, state);
@@ -90,6 +113,10 @@ void paintTable(ui::PictureBox& matrix, const model::Year& year, const LocationT
             value.setVisible(shown);
         }
     }
+    const int row = today - state.MonthFirstDay;
+    if (seen && row >= 0 && row < state.MonthLength && row < TableRows)
+        frameRow(matrix, *labels.days[static_cast<std::size_t>(row)],
+                 *labels.values[static_cast<std::size_t>(row)]);
 }
 
 } // namespace views

@@ -60,8 +60,9 @@ struct TableLabels {
 // reset them (`rowsReset`) and otherwise keep their visibility: each row's visibility is set
 // once, to its final value. A table nobody sees stores the month but computes no captions; the
 // refresh that shows it fills it.
+// Today's row (`today`, an index of the year; 0 for none) has a blue frame.
 void paintTable(ui::PictureBox& matrix, const model::Year& year, const LocationTexts& texts,
                 std::string_view monthText, WindowState& state, const TableLabels& labels,
-                bool rowsReset = false);
+                bool rowsReset = false, int today = 0);
 
 } // namespace views

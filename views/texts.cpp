@@ -3,8 +3,11 @@
 #include "input/location.h"
 #include "model/correction.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace views {
 
@@ -28,6 +31,45 @@ QString monthGenitive(int month) {
     return QString::fromUtf8(model::ofMonth(MonthGenitives, month));
 }
 
+namespace {
+
+// An offset from UTC as the zone list writes it, «+02:00», with seconds where it has them
+// («+01:34:52», Athens' mean time before 1916).
+QString offsetText(double seconds) {
+    const auto magnitude = static_cast<long long>(std::fabs(seconds));
+    QString text = QStringLiteral("%1%2:%3")
+                       .arg(QChar(seconds < 0 ? u'-' : u'+'))
+                       .arg(magnitude / 3600, 2, 10, QChar(u'0'))
+                       .arg(magnitude / 60 % 60, 2, 10, QChar(u'0'));
+    if (magnitude % 60) text += QStringLiteral(":%1").arg(magnitude % 60, 2, 10, QChar(u'0'));
+    return text;
+}
+
+// The offsets a place's legal time took in the year, its standard ones and then its summer ones:
+// «GMT +01:00, θερινή +02:00».
+QString legalOffsets(const Reading& shown) {
+    WindowState state;
+    storeLocation(shown.location, state);
+    const model::Location at = locationOf(state);
+    const model::Year& year = shown.calendar();
+    std::vector<double> standard, summer;
+    for (int index = 1; index <= year.dayCount(); ++index) {
+        auto& list = year.summerTime(index, at) ? summer : standard;
+        const double offset = year.clockOffsetSeconds(index, at);
+        if (std::find(list.begin(), list.end(), offset) == list.end()) list.push_back(offset);
+    }
+    QStringList parts;
+    for (double offset : standard)
+        parts << (offset == 0 ? QStringLiteral("GMT")
+                              : QStringLiteral("GMT ") + offsetText(offset));
+    QStringList summers;
+    for (double offset : summer) summers << offsetText(offset);
+    if (!summers.isEmpty()) parts << QStringLiteral("θερινή ") + summers.join(QStringLiteral(", "));
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 QString placeLine(const Reading& shown) {
     const LocationTexts& texts = shown.location;
     const QString name =
@@ -36,7 +78,7 @@ QString placeLine(const Reading& shown) {
     const QString longitude = QString::fromStdString(
         input::LongitudeText(texts.degrees, texts.minutes, texts.seconds, texts.east));
     return name + QStringLiteral("Γεωγραφικό Μήκος: %1, Ζώνη ώρας: %2%3\n")
-                      .arg(longitude, fromUtf8(texts.zone),
+                      .arg(longitude, shown.legalTime ? legalOffsets(shown) : fromUtf8(texts.zone),
                            year ? QStringLiteral(", έτος %1").arg(*year) : QString());
 }
 

@@ -19,8 +19,10 @@ QString dotTip(const Reading& shown, int month, int day, const WindowState& stat
     const model::Year& year = shown.calendar();
     const CorrectionParts parts(daySeconds(year, year.indexOf(month, day), state),
                                 showHoursFor(year, state));
-    return QStringLiteral("%1: %2, μεσημέρι %3")
-        .arg(dateText(year, month, day), captionOf(parts), noonText(parts));
+    const bool today = shown.today != 0 && shown.today == year.indexOf(month, day);
+    return QStringLiteral("%1%2: %3, μεσημέρι %4")
+        .arg(today ? QStringLiteral("Σήμερα, ") : QString(), dateText(year, month, day),
+             captionOf(parts), noonText(parts));
 }
 
 } // namespace views

@@ -3,11 +3,17 @@
 // dialog, and what is typed then decides what Return and Escape do.
 
 #include "app/formstart.h"
+#include "places/places.h"
 #include "support/form_fixture.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace app;
@@ -17,12 +23,15 @@ class TestYear : public QObject, FormFixture {
 
     // Opens the dialog from a longitude field and waits until it has the keys.
     QDialog* openYearDialog() {
+        form->activateWindow(); // no window manager hands it back as a dialog closes
+        if (!QTest::qWaitFor([&] { return form->isActiveWindow(); })) return nullptr;
         focus("TextMLo");
         key(Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
         QDialog* dialog = nullptr;
         if (!QTest::qWaitFor([&] {
-                dialog = form->findChild<QDialog*>("yearDialog");
-                return dialog && dialog->isVisible() && dialog->isActiveWindow();
+                for (QDialog* open : form->findChildren<QDialog*>("yearDialog"))
+                    if (open->isVisible() && open->isActiveWindow()) dialog = open;
+                return dialog != nullptr;
             }))
             return nullptr;
         return dialog;
@@ -86,6 +95,126 @@ private slots:
         emit combo("ComboMonth")->activated(1);
         QCOMPARE(control(QString("LabelValT(%1)").arg(february - 1))->isVisible(), true);
         QCOMPARE(control(QString("LabelValT(%1)").arg(february))->isVisible(), false);
+    }
+
+    // «Θερινή ώρα του τόπου» can be ticked in a calendar year with a place chosen by name; the
+    // line under it says why not otherwise. Ticked, the year reads the place's legal time, and
+    // the choice lapses with the place.
+    void thePlacesLegalTime() {
+        QDialog* dialog = openYearDialog();
+        QVERIFY(dialog);
+        auto* legal = dialog->findChild<QCheckBox*>("legalTime");
+        auto* note = dialog->findChild<QLabel*>("legalNote");
+        QVERIFY(!legal->isChecked());
+        QVERIFY(!legal->isEnabled());
+        QCOMPARE(note->text(), QString("μόνο σε ημερολογιακό έτος"));
+        // Typing a year chooses a calendar year.
+        typeInDialog("2026");
+        QCOMPARE(note->text(), QString("διαλέξτε τόπο (Ctrl+L)"));
+        QVERIFY(!legal->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!dialog->isVisible());
+
+        places::Place athens;
+        athens.name = "Αθήνα";
+        athens.longitude = 23.72784;
+        athens.standardOffset = 7200;
+        athens.zone = "Europe/Athens";
+        form->viewArea().choosePlace(athens);
+        form->viewArea().chooseYear(2026);
+        dialog = openYearDialog();
+        QVERIFY(dialog);
+        legal = dialog->findChild<QCheckBox*>("legalTime");
+        QVERIFY(legal->isEnabled());
+        QVERIFY(!dialog->findChild<QLabel*>("legalNote")->isVisible());
+        legal->setChecked(true);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+        QVERIFY(form->viewArea().reading().legalTime);
+        // Summer days are rings: 21 June (summer) has no circle of radius 1, 21 January has.
+        auto smallest = [&](int month, int day) {
+            double least = 99, x = -1;
+            int dot = 0;
+            for (const ui::DrawOp& op :
+                 child<ui::PictureBox>(*form, QString("PictureM%1").arg(month))->operations())
+                if (op.kind == ui::DrawOp::Kind::Circle && op.colour == qRgb(0, 0, 0)) {
+                    if (op.x1 != x) ++dot; // a dot's circles share their centre
+                    x = op.x1;
+                    if (dot == day) least = std::min(least, op.radius);
+                }
+            return least;
+        };
+        QCOMPARE(smallest(1, 21), 1.0);
+        QCOMPARE(smallest(6, 21), 10.0);
+        // The grid steps by 3 minutes to hold the summer's hour: its labels are multiples of 15.
+        QCOMPARE(form->state().MinuteStep, 3.0);
+        for (int i = 0; i < 7; ++i) {
+            const QString label = child<QLabel>(*form, QString("Labeltime(%1)").arg(i))->text();
+            QVERIFY2(label.endsWith("0min") || label.endsWith("5min") || label.endsWith("h "),
+                     qPrintable(label));
+        }
+        form->viewArea().copyShownView();
+        QVERIFY2(QGuiApplication::clipboard()->text().startsWith(
+                     "Αθήνα — Γεωγραφικό Μήκος: 23° 43΄ 40΄΄ Ανατολικά, Ζώνη ώρας: GMT +02:00, "
+                     "θερινή +03:00, έτος 2026\n"),
+                 qPrintable(QGuiApplication::clipboard()->text().section('\n', 0, 0)));
+        // 21 June on the clock of the wall: 13:26:53.5, as in «GMT +03:00».
+        QVERIFY(QGuiApplication::clipboard()->text().contains(
+            "\n21\t+01 h  +26 min  +53 sec\t13:26:53\n"));
+
+        // Another longitude: the place lapses, and its legal time with it.
+        box("TextMLo")->setText("22");
+        child<QPushButton>(*form, "CommandDiagram")->click();
+        QVERIFY(!form->viewArea().reading().legalTime);
+        QCOMPARE(form->state().MinuteStep, 1.0);
+        dialog = openYearDialog();
+        QVERIFY(dialog);
+        QVERIFY(!dialog->findChild<QCheckBox*>("legalTime")->isChecked());
+        QVERIFY(!dialog->findChild<QCheckBox*>("legalTime")->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+
+    // Today (2026-06-21, as the test gives it) has a blue ring in a calendar year that holds it,
+    // its tooltip begins with «Σήμερα», and no other year marks anything.
+    void todayIsMarked_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("2026") << 2026 << true;
+        QTest::newRow("2027") << 2027 << false;
+    }
+    void todayIsMarked() {
+        QFETCH(int, year);
+        QFETCH(bool, marked);
+        auto blueRings = [&] {
+            int rings = 0;
+            for (int month = 1; month <= 12; ++month)
+                for (const ui::DrawOp& op :
+                     child<ui::PictureBox>(*form, QString("PictureM%1").arg(month))->operations())
+                    if (op.kind == ui::DrawOp::Kind::Circle && op.colour == qRgb(0, 0, 255))
+                        ++rings;
+            return rings;
+        };
+        QCOMPARE(blueRings(), 0); // the standard year marks nothing
+        form->viewArea().chooseYear(year);
+        QCOMPARE(blueRings(), marked ? 1 : 0);
+        ui::PictureBox* june = child<ui::PictureBox>(*form, "PictureM6");
+        // The dot of the 21st stands at 20.5 day widths of 27 units, in June's own scale.
+        const QRect inside = june->contentsRect();
+        const QPoint at(inside.left() + int(20.5 * 27 / june->ScaleWidth() * (inside.width() - 1)),
+                        june->height() / 2);
+        QHelpEvent help(QEvent::ToolTip, at, june->mapToGlobal(at));
+        QApplication::sendEvent(june, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().startsWith(QString("Σήμερα, 21 Ιουνίου 2026: ")) == marked,
+                 qPrintable(QToolTip::text()));
+        QToolTip::hideText();
+        // The table frames today's row in blue.
+        combo("ComboMonth")->setCurrentIndex(5);
+        emit combo("ComboMonth")->activated(5);
+        int blueLines = 0;
+        for (const ui::DrawOp& op : child<ui::PictureBox>(*form, "PictureMatrix")->operations())
+            if (op.kind == ui::DrawOp::Kind::Line && op.colour == qRgb(0, 0, 255)) ++blueLines;
+        QCOMPARE(blueLines, marked ? 4 : 0);
     }
 };
 

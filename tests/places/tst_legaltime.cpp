@@ -3,6 +3,7 @@
 // not a table. The offsets expected are tzdata 2025b's (the release the table is made from), as
 // zdump and Python's zoneinfo give them; the instants are UTC seconds since 1970.
 
+#include "model/legalyear.h"
 #include "places/legaltime.h"
 
 #include <QDate>
@@ -76,6 +77,9 @@ private slots:
     void madeUpTable();
     void malformedTable_data();
     void malformedTable();
+    void aYearInLegalTime_data();
+    void aYearInLegalTime();
+    void legalTimeJumpsADay();
 
 private:
     ZoneTable table_;
@@ -524,3 +528,102 @@ void TestLegalTime::malformedTable() {
 
 QTEST_APPLESS_MAIN(TestLegalTime)
 #include "tst_legaltime.moc"
+
+// A calendar year read against a place's legal time: the clock's offset at each date's true noon,
+// and whether it is summer time, with the place's standard offset as places/places.tsv has it.
+void TestLegalTime::aYearInLegalTime_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("standard");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<bool>("summer");
+    const double athens = 23.72784, lisbon = -9.13333, tehran = 51.42151, sydney = 151.20732,
+                 kathmandu = 85.3206, dublin = -6.24889, santiago = -70.64827;
+    QTest::newRow("Athens 2026, 28 March")
+        << "Europe/Athens" << 7200 << athens << QDate(2026, 3, 28) << 7200 << false;
+    QTest::newRow("Athens 2026, 29 March")
+        << "Europe/Athens" << 7200 << athens << QDate(2026, 3, 29) << 10800 << true;
+    QTest::newRow("Athens 2026, 24 October")
+        << "Europe/Athens" << 7200 << athens << QDate(2026, 10, 24) << 10800 << true;
+    QTest::newRow("Athens 2026, 25 October")
+        << "Europe/Athens" << 7200 << athens << QDate(2026, 10, 25) << 7200 << false;
+    QTest::newRow("Athens 1980, 31 March")
+        << "Europe/Athens" << 7200 << athens << QDate(1980, 3, 31) << 7200 << false;
+    QTest::newRow("Athens 1980, 1 April")
+        << "Europe/Athens" << 7200 << athens << QDate(1980, 4, 1) << 10800 << true;
+    QTest::newRow("Athens 1980, 27 September")
+        << "Europe/Athens" << 7200 << athens << QDate(1980, 9, 27) << 10800 << true;
+    QTest::newRow("Athens 1980, 28 September")
+        << "Europe/Athens" << 7200 << athens << QDate(1980, 9, 28) << 7200 << false;
+    QTest::newRow("Athens 1900, its mean time")
+        << "Europe/Athens" << 7200 << athens << QDate(1900, 6, 1) << 5692 << false;
+    QTest::newRow("Lisbon 1994, winter on CET")
+        << "Europe/Lisbon" << 0 << lisbon << QDate(1994, 1, 15) << 3600 << false;
+    QTest::newRow("Lisbon 1994, summer")
+        << "Europe/Lisbon" << 0 << lisbon << QDate(1994, 7, 15) << 7200 << true;
+    QTest::newRow("Tehran 2022, summer")
+        << "Asia/Tehran" << 12600 << tehran << QDate(2022, 7, 1) << 16200 << true;
+    QTest::newRow("Tehran 2023, none")
+        << "Asia/Tehran" << 12600 << tehran << QDate(2023, 7, 1) << 12600 << false;
+    QTest::newRow("Sydney 2026, January")
+        << "Australia/Sydney" << 36000 << sydney << QDate(2026, 1, 15) << 39600 << true;
+    QTest::newRow("Sydney 2026, July")
+        << "Australia/Sydney" << 36000 << sydney << QDate(2026, 7, 15) << 36000 << false;
+    QTest::newRow("Sydney 2026, December")
+        << "Australia/Sydney" << 36000 << sydney << QDate(2026, 12, 15) << 39600 << true;
+    QTest::newRow("Kathmandu 1985, +5:30")
+        << "Asia/Kathmandu" << 20700 << kathmandu << QDate(1985, 6, 1) << 19800 << false;
+    QTest::newRow("Kathmandu 2026, +5:45")
+        << "Asia/Kathmandu" << 20700 << kathmandu << QDate(2026, 6, 1) << 20700 << false;
+    QTest::newRow("Dublin 2026, winter")
+        << "Europe/Dublin" << 0 << dublin << QDate(2026, 1, 15) << 0 << false;
+    QTest::newRow("Dublin 2026, 28 March")
+        << "Europe/Dublin" << 0 << dublin << QDate(2026, 3, 28) << 0 << false;
+    QTest::newRow("Dublin 2026, 29 March")
+        << "Europe/Dublin" << 0 << dublin << QDate(2026, 3, 29) << 3600 << true;
+    QTest::newRow("Dublin 2026, 24 October")
+        << "Europe/Dublin" << 0 << dublin << QDate(2026, 10, 24) << 3600 << true;
+    QTest::newRow("Dublin 2026, 25 October")
+        << "Europe/Dublin" << 0 << dublin << QDate(2026, 10, 25) << 0 << false;
+    QTest::newRow("Santiago 2026, January")
+        << "America/Santiago" << -14400 << santiago << QDate(2026, 1, 15) << -10800 << true;
+    QTest::newRow("Santiago 2026, July")
+        << "America/Santiago" << -14400 << santiago << QDate(2026, 7, 15) << -14400 << false;
+}
+
+void TestLegalTime::aYearInLegalTime() {
+    QFETCH(QString, zone);
+    QFETCH(int, standard);
+    QFETCH(double, longitude);
+    QFETCH(QDate, date);
+    QFETCH(int, offset);
+    QFETCH(bool, summer);
+    const Zone* found = table_.find(zone.toStdString());
+    QVERIFY(found);
+    const auto year = std::make_shared<const model::CalendarYear>(date.year());
+    const model::LegalYear legal(year, std::make_shared<const ZoneClock>(*found, standard));
+    const model::Location at{longitude, 0};
+    const int index = legal.indexOf(date.month(), date.day());
+    QCOMPARE(legal.clockOffsetSeconds(index, at), double(offset));
+    QCOMPARE(legal.summerTime(index, at), summer);
+    // The value is the same noon read on that day's clock: the zone of that offset's value.
+    const model::Location zoneAt{longitude, offset / 240.0};
+    QVERIFY(std::fabs(legal.daySeconds(index, at) - year->daySeconds(index, zoneAt)) < 1e-6);
+}
+
+// Apia moved across the date line at the end of 2011: 30 December had no noon on its clocks, and
+// the values jump by a day from 29 to 31 December without breaking.
+void TestLegalTime::legalTimeJumpsADay() {
+    const Zone* apia = table_.find("Pacific/Apia");
+    QVERIFY(apia);
+    const auto year = std::make_shared<const model::CalendarYear>(2011);
+    const model::LegalYear legal(year, std::make_shared<const ZoneClock>(*apia, 46800));
+    const model::Location at{-171.76666, 0};
+    const double before = legal.daySeconds(year->indexOf(12, 29), at);
+    const double after = legal.daySeconds(year->indexOf(12, 31), at);
+    QVERIFY2(std::fabs(after - before - 86400) < 60, qPrintable(QString::number(after - before)));
+    for (int index = 1; index <= legal.dayCount(); ++index)
+        QVERIFY(std::isfinite(legal.daySeconds(index, at)));
+    QVERIFY(legal.peakSeconds(at) - legal.troughSeconds(at) > 86000);
+}
