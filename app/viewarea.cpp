@@ -2,6 +2,7 @@
 
 #include "app/formstart.h"
 #include "app/placedialog.h"
+#include "app/platform.h"
 #include "app/yeardialog.h"
 #include "model/legalyear.h"
 #include "ui/contents.h"
@@ -29,9 +30,14 @@ ViewArea::ViewArea(FormStart& form)
       menu_(new QMenu(&form)),
       copyAction_(addCommand(QStringLiteral("Αντιγραφή"),
                              QKeySequence::keyBindings(QKeySequence::Copy), "copyAction")),
-      printAction_(addCommand(QStringLiteral("Εκτύπωση…"),
+      // Where printing is a download, nothing more is asked: no ellipsis.
+      printAction_(addCommand(platform::printsToPdf() ? QStringLiteral("Αποθήκευση σε PDF")
+                                                      : QStringLiteral("Εκτύπωση…"),
                               QKeySequence::keyBindings(QKeySequence::Print), "printAction")),
-      printYearAction_(addCommand(QStringLiteral("Εκτύπωση έτους…"), {}, "printYearAction")),
+      printYearAction_(addCommand(platform::printsToPdf()
+                                      ? QStringLiteral("Αποθήκευση έτους σε PDF")
+                                      : QStringLiteral("Εκτύπωση έτους…"),
+                                  {}, "printYearAction")),
       placeAction_(addCommand(QStringLiteral("Τόπος…"), {QKeySequence(Qt::CTRL | Qt::Key_L)},
                               "placeAction")),
       // Not Ctrl+E: the longitude fields take it for the end of the line.
@@ -54,6 +60,10 @@ ViewArea::ViewArea(FormStart& form)
          {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, &form), &QShortcut::activated, this,
                 &ViewArea::openContextMenu);
+    // Under the reminder the print key is claimed and does nothing, so that no other print
+    // (the browser's) answers it.
+    idlePrintKey_ = new QShortcut(QKeySequence::Print, &form);
+    idlePrintKey_->setEnabled(false);
     form.installEventFilter(this);
     for (ui::PictureBox* month : form.monthPictures()) month->installEventFilter(this);
 }
@@ -68,6 +78,7 @@ void ViewArea::show(Shown view) {
     // nothing.
     printAction_->setEnabled(shownPaper().has_value());
     printYearAction_->setEnabled(shownPaper().has_value());
+    idlePrintKey_->setEnabled(!shownPaper().has_value());
 }
 
 void ViewArea::recordRefresh(const views::LocationTexts& location) {
@@ -158,7 +169,13 @@ views::PaperSources ViewArea::paperSources() const {
 
 // The year card prints wherever the view on show does.
 void ViewArea::openPrintDialog(views::Paper paper) {
-    if (shownPaper()) views::openPrintPreview(&form_, paper, paperSources());
+    if (!shownPaper()) return;
+    if (platform::printsToPdf())
+        platform::deliverPdf(views::pdfOf(paper, paperSources()),
+                             paper == views::Paper::YearCard ? QStringLiteral("exisosi-etos.pdf")
+                                                             : QStringLiteral("exisosi.pdf"));
+    else
+        views::openPrintPreview(&form_, paper, paperSources());
 }
 
 bool ViewArea::printShownView(QPrinter& printer) {
@@ -241,7 +258,8 @@ void ViewArea::copyShownView() {
         clipboard->setMimeData(views::tableCopy(reading_, form_.state()));
         break;
     case Shown::Diagram:
-        clipboard->setMimeData(views::diagramCopy(reading_, form_.state(), diagram_));
+        clipboard->setMimeData(views::diagramCopy(reading_, form_.state(), diagram_,
+                                                  platform::clipboardTakesPictures()));
         break;
     }
 }

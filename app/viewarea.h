@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPrinter>
+#include <QShortcut>
 #include <optional>
 
 class QDate;
@@ -99,6 +100,7 @@ private:
     QAction* printYearAction_;
     QAction* placeAction_;
     QAction* yearAction_;
+    QShortcut* idlePrintKey_;
 };
 
 } // namespace app

@@ -70,6 +70,10 @@ cleanup() {
       echo "web.sh: could not unmount ${mounted[i]}" >&2
   done
   for i in "${scratch[@]}"; do rm -rf "$i"; done
+  # What a stopped debootstrap left mounted in a root it did not finish.
+  if [ -d "$root" ] && [ ! -f "$root/.exisosi-root-complete" ]; then
+    unmount_below "$root" || echo "web.sh: something is still mounted below $root" >&2
+  fi
   exit "$rc"
 }
 trap cleanup EXIT
@@ -91,15 +95,14 @@ mount_root() {
   mount_in_root /dev/pts --bind /dev/pts
   mount_in_root /dev/shm -t tmpfs tmpfs
 }
-# Anything still mounted below a folder (a debootstrap that was stopped leaves /proc and /sys
-# mounted in its target), deepest first: a root is never deleted with the host's /dev inside it.
+# Unmounts anything still mounted below a folder (a debootstrap that was stopped leaves /proc and
+# /sys mounted in its target), deepest first; fails if something stays. A root is never deleted
+# with the host's /dev inside it.
 unmount_below() {
   local m
   awk -v d="$1" '$5 == d || index($5, d "/") == 1 { print $5 }' /proc/self/mountinfo | sort -r |
-    while read -r m; do umount "$m" 2>/dev/null || umount -l "$m"; done
-  if awk -v d="$1" '$5 == d || index($5, d "/") == 1 { found = 1 } END { exit !found }' /proc/self/mountinfo; then
-    die "still mounted below $1"
-  fi
+    while read -r m; do umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || true; done
+  ! awk -v d="$1" '$5 == d || index($5, d "/") == 1 { found = 1 } END { exit !found }' /proc/self/mountinfo
 }
 
 # Runs a command inside the root with a clean environment set for emscripten. The array, unlike
@@ -109,14 +112,14 @@ root_cmd=("${nice[@]}" chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-d
   EMSDK="$emsdk" EM_CACHE="$em_cache" EM_FROZEN_CACHE=0)
 in_root() { "${root_cmd[@]}" "$@"; }
 
-# logged NAME command...: the output goes to $logs/NAME.log, and its end to the terminal on failure.
+# logged NAME command...: the output is added to $logs/NAME.log, and its end shown on failure.
 logs=$cache/web-logs
 mkdir -p "$logs"
 logged() {
   local log=$logs/$1.log
   shift
   mkdir -p "$logs"
-  if ! "$@" >"$log" 2>&1; then
+  if ! { echo "== $(date -u +%FT%TZ) $*"; "$@"; } >>"$log" 2>&1; then
     tail -n 40 "$log" >&2
     die "failed: $*; the whole output is in $log"
   fi
@@ -148,12 +151,12 @@ make_root() {
   host_install debootstrap
   if [ -e "$root" ]; then
     say "Debian 13 root: removing a half-made one"
-    unmount_below "$root"
+    unmount_below "$root" || die "still mounted below $root"
     rm -rf --one-file-system "$root"
   fi
   say "Debian 13 root: debootstrap into $root"
   logged debootstrap "${nice[@]}" debootstrap --variant=minbase --arch=amd64 trixie "$root" "$mirror"
-  unmount_below "$root" # debootstrap's own mounts, if it left any
+  unmount_below "$root" || die "still mounted below $root" # debootstrap's own, if it left any
   cat >"$root/etc/apt/sources.list.d/debian.sources" <<EOF
 Types: deb deb-src
 URIs: $mirror
@@ -190,6 +193,7 @@ install_root_packages() {
   say "packages in the root: installing"
   cp -L /etc/resolv.conf "$root/etc/resolv.conf"
   logged root-apt in_root apt-get update
+  logged root-apt in_root dpkg --configure -a # after an install that was stopped
   logged root-apt in_root apt-get install -y --no-install-recommends "${root_packages[@]}"
   in_root apt-get clean
   say "packages in the root: done"
@@ -398,7 +402,9 @@ EOF
   for i in hello.html hello.js hello.wasm qtloader.js; do
     [ -f "$out/$i" ] || die "test page: no $i in $out"
   done
-  say "test page: hello.wasm $(stat -c %s "$out/hello.wasm") bytes, $(gzip -9c "$out/hello.wasm" | wc -c) with gzip -9"
+  for i in hello.wasm hello.js qtloader.js; do
+    say "test page: $i $(stat -c %s "$out/$i") bytes, $(gzip -9c "$out/$i" | wc -c) with gzip -9"
+  done
 
   host_install chromium
   # Port 0: the server picks a free one and says which.

@@ -148,16 +148,18 @@ QMimeData* tableCopy(const Reading& shown, const WindowState& state) {
     return data;
 }
 
-QMimeData* diagramCopy(const Reading& shown, const WindowState& state, ui::PictureBox& diagram) {
+QMimeData* diagramCopy(const Reading& shown, const WindowState& state, ui::PictureBox& diagram,
+                       bool picture) {
     auto* data = new QMimeData;
     data->setText(yearText(shown, state));
     data->setHtml(yearHtml(shown, state));
+    if (!picture) return data;
     const qreal density = 2 * diagram.devicePixelRatioF();
-    QImage picture(diagram.size() * density, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(density);
-    picture.fill(diagram.backColor());
-    diagram.render(&picture);
-    data->setImageData(picture);
+    QImage image(diagram.size() * density, QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
+    image.fill(diagram.backColor());
+    diagram.render(&image);
+    data->setImageData(image);
     return data;
 }
 

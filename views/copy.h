@@ -31,7 +31,9 @@ QString yearHtml(const Reading& shown, const WindowState& state);
 // the diagram the year's rows, and the panel as the screen paints it, replayed from its
 // recordings at twice the screen's density (sharp, not a grab).
 QMimeData* tableCopy(const Reading& shown, const WindowState& state);
-QMimeData* diagramCopy(const Reading& shown, const WindowState& state, ui::PictureBox& diagram);
+// The picture goes with the text where the clipboard takes it (`picture`).
+QMimeData* diagramCopy(const Reading& shown, const WindowState& state, ui::PictureBox& diagram,
+                       bool picture = true);
 
 // The reminder as text: the panel's request, then the caption and the rule of each frame on show.
 QString reminderText(const ui::Label& request, std::span<ui::Frame* const> frames,

@@ -5,11 +5,13 @@
 #include "ui/fonts.h"
 #include "views/texts.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <algorithm>
 #include <array>
@@ -290,6 +292,19 @@ void openPrintPreview(QWidget* parent, Paper paper, const PaperSources& from) {
                       std::min(height, area.height() - frame.height()));
     }
     dialog.exec();
+}
+
+QByteArray pdfOf(Paper paper, const PaperSources& from) {
+    const QTemporaryDir folder;
+    if (!folder.isValid()) return {};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientationOf(paper));
+    if (!print(printer, paper, from)) return {};
+    QFile file(printer.outputFileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void drawPanel(QPainter& painter, const ui::PictureBox& panel) {

@@ -39,6 +39,10 @@ void openPrintPreview(QWidget* parent, Paper paper, const PaperSources& from);
 // false where the printer would not start or finish.
 bool print(QPrinter& printer, Paper paper, const PaperSources& from);
 
+// `paper` as a PDF file's bytes, on A4 in the orientation it is proposed in, with the printer's
+// margins: what the browser downloads instead of printing. Empty where it could not be made.
+QByteArray pdfOf(Paper paper, const PaperSources& from);
+
 // A panel and the pictures and labels it holds, from their recordings and captions, in the
 // panel's own pixels.
 void drawPanel(QPainter& painter, const ui::PictureBox& panel);
