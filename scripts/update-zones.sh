@@ -330,11 +330,9 @@ for zone, seen in dumped.items():
         extra, missing = sorted(set(mine) - set(changes)), sorted(set(changes) - set(mine))
         fail(f'{zone}: zdump lacks {extra[:3]}, has besides {missing[:3]}')
 
-for message in failures:
-    print('zones.txt: ' + message, file=sys.stderr)
-sys.exit(1 if failures else 0)
+# A message on standard error and status 1 where anything differed.
+sys.exit('\n'.join('zones.txt: ' + message for message in failures) or None)
 EOF
 
-mkdir -p "$(dirname "$out")"
-cp "$work/zones.txt" "$out"
+install -D -m 644 "$work/zones.txt" "$out"
 echo "$out: $(($(wc -l <"$out") - 2)) zones, $(wc -c <"$out") bytes, tzdata $release"
