@@ -29,6 +29,7 @@ bool printsToPdf() {
 void deliverPdf(const QByteArray& pdf, const QString& fileName) {
     const QByteArray name = fileName.toUtf8();
     // A link to a Blob of the bytes, clicked: the browser's download, with no dialog of ours.
+    // clang-format off: the formatter would break the script's arrows and object literals.
     EM_ASM(
         {
             const bytes = HEAPU8.slice($0, $0 + $1);
@@ -42,9 +43,11 @@ void deliverPdf(const QByteArray& pdf, const QString& fileName) {
             document.body.appendChild(link);
             link.click();
             link.remove();
-            setTimeout(() = > URL.revokeObjectURL(url), 60000);
+            setTimeout(
+                function() { URL.revokeObjectURL(url); }, 60000);
         },
         pdf.constData(), pdf.size(), name.constData());
+    // clang-format on
 }
 
 bool clipboardTakesPictures() {

@@ -207,6 +207,7 @@ void ViewArea::openYearDialog() {
 }
 
 void ViewArea::chooseYear(std::optional<int> year, bool legal) {
+    if (year && (*year < model::FirstSolarYear || *year > model::LastSolarYear)) return;
     if (!year)
         calendar_.reset();
     else if (!calendar_ || calendar_->number() != year)
@@ -240,6 +241,8 @@ void ViewArea::choosePlace(const places::Place& place) {
         ui::ComboBox& zone = controls.get<ui::ComboBox>(QStringLiteral("ComboZW"));
         zone.setCurrentIndex(zone.findText(*item, Qt::MatchExactly));
     }
+    // Another place's legal time is another choice: none until it is ticked again.
+    choices_.legalYear.reset();
     form_.ComboZW_Click();
     // The refresh just run read the place's location.
     views::takePlace(choices_, reading_, place.name.toStdString(), places::clockOf(place));

@@ -4,6 +4,8 @@
 // a calendar year, Return takes the choice once the field holds a year it takes, and Escape
 // leaves everything as it was.
 
+#include "model/solar.h"
+
 #include <QDialog>
 #include <optional>
 
@@ -19,8 +21,8 @@ class YearDialog : public QDialog {
     Q_OBJECT
 public:
     // The years a calendar year may be.
-    static constexpr int FirstYear = 1900;
-    static constexpr int LastYear = 2100;
+    static constexpr int FirstYear = model::FirstSolarYear;
+    static constexpr int LastYear = model::LastSolarYear;
 
     // Opens on the year in force: `year`, or none for the standard year, when the field shows
     // `thisYear` (the computer's); and on the place's legal time, ticked or not (`legal`), which

@@ -305,15 +305,18 @@ std::vector<Action> Actions() {
                            },
                            click(button)});
     }
-    actions.push_back({"year/zone", shown("CommandDiagram"), [](FormStart& form, int done) {
+    // The next zone picked, diagram on show, in the standard year and in a calendar year.
+    auto nextZone = [](FormStart& form, int) {
+        ui::ComboBox& zone = List(form, "ComboZW");
+        Pick(zone, (zone.currentIndex() + 1) % zone.count());
+    };
+    actions.push_back({"year/zone",
+                       [shown](FormStart& form, int done) {
                            if (done == 0) form.viewArea().chooseYear(2027);
-                           ui::ComboBox& zone = List(form, "ComboZW");
-                           Pick(zone, (zone.currentIndex() + 1) % zone.count());
-                       }});
-    actions.push_back({"zone", shown("CommandDiagram"), [](FormStart& form, int) {
-                           ui::ComboBox& zone = List(form, "ComboZW");
-                           Pick(zone, (zone.currentIndex() + 1) % zone.count());
-                       }});
+                           shown("CommandDiagram")(form, done);
+                       },
+                       nextZone});
+    actions.push_back({"zone", shown("CommandDiagram"), nextZone});
     for (const char* view : {"diagram", "table"}) {
         const char* button = std::strcmp(view, "diagram") == 0 ? "CommandDiagram" : "CommandMatrix";
         actions.push_back({std::string("longitude/") + view,

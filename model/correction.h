@@ -21,8 +21,8 @@ inline constexpr double SecondsPerMinute = 60.0;
 inline constexpr double MinutesPerHour = 60.0;
 inline constexpr double SecondsPerHour = SecondsPerMinute * MinutesPerHour;
 
-// The month tables, January first, read through ofMonth. There is no leap day anywhere in the
-// program.
+// The standard year's month tables, January first, read through ofMonth: it has no leap day
+// (a calendar year, model/calendaryear.h, has its own).
 inline constexpr std::array<int, MonthCount> MonthLengths{31, 28, 31, 30, 31, 30,
                                                           31, 31, 30, 31, 30, 31};
 inline constexpr std::array<int, MonthCount> MonthStartDays{1,   32,  60,  91,  121, 152,

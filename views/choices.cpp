@@ -17,12 +17,6 @@ void takePlace(Choices& choices, Reading& reading, const std::string& name,
     choices.place = name;
     choices.placeLocation = reading.location;
     choices.placeClock = std::move(clock);
-    // Another place's legal time is another choice.
-    if (choices.legalYear) {
-        choices.legalYear.reset();
-        reading.year = choices.year;
-        reading.legalTime = false;
-    }
     reading.place = name;
 }
 

@@ -39,7 +39,8 @@ struct Reading {
 Reading readChoices(Choices& choices, const LocationTexts& location);
 
 // Takes the place a refresh has just read the location of: from here on what leaves the window
-// names it, while refreshes read the same location.
+// names it, while refreshes read the same location. The caller drops the legal time of the
+// place before, since that refresh is read without it.
 void takePlace(Choices& choices, Reading& reading, const std::string& name,
                std::shared_ptr<const model::LegalClock> clock = nullptr);
 

@@ -105,7 +105,7 @@ std::vector<DayRow> yearRows(const model::Year& year, const WindowState& state) 
     return rows;
 }
 
-// The place line, then rows of "day<TAB>caption", each month's days under its name.
+// The place line, then rows of "day<TAB>caption<TAB>noon", each month's days under its name.
 QString textOf(const Reading& shown, const std::vector<DayRow>& rows) {
     QString out = placeLine(shown);
     for (const DayRow& row : rows) {

@@ -1,7 +1,7 @@
 #pragma once
 // The text the copy command puts on the clipboard, made from what the last refresh showed:
 // a line naming the place and the zone, then the table's rows or the whole year, one day a line
-// as "day<TAB>caption", so that a spreadsheet takes them as two columns.
+// as "day<TAB>caption<TAB>noon", so that a spreadsheet takes them as three columns.
 
 #include "ui/controls.h"
 #include "ui/picturebox.h"
@@ -13,7 +13,8 @@
 
 namespace views {
 
-// The place line, the month's name, then one line per day of the table: "1<TAB>+29 min  +15 sec".
+// The place line, the month's name, then one line per day of the table:
+// "1<TAB>+29 min  +15 sec<TAB>12:29:15".
 // Made from the stored state, as the table's refresh made its captions.
 QString tableText(const Reading& shown, const WindowState& state);
 
@@ -22,8 +23,9 @@ QString tableText(const Reading& shown, const WindowState& state);
 QString yearText(const Reading& shown, const WindowState& state);
 
 // The same rows as one HTML table with a header row, for spreadsheets and word processors:
-// «Ημέρα», «Διόρθωση» (the caption as shown, marked as text) and «Δευτερόλεπτα» (the value the
-// caption shows as a signed whole number); the year's table starts with the month.
+// «Ημέρα», «Διόρθωση» (the caption as shown, marked as text), «Δευτερόλεπτα» (the value the
+// caption shows as a signed whole number) and «Μεσημέρι» (the clock time of noon, as text); the
+// year's table starts with the month.
 QString tableHtml(const Reading& shown, const WindowState& state);
 QString yearHtml(const Reading& shown, const WindowState& state);
 

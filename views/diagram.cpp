@@ -31,7 +31,8 @@ void setUpDiagram(const model::Year& year, const LocationTexts& texts, float jan
     storeLocation(texts, state);
     const double peak = year.peakSeconds(locationOf(state)) / model::SecondsPerMinute;
     const double trough = year.troughSeconds(locationOf(state)) / model::SecondsPerMinute;
-    state.MinuteStep = minuteStepFor(peak, trough);
+    // The standard year keeps the design's minute rows, whatever the values.
+    state.MinuteStep = year.number() ? minuteStepFor(peak, trough) : 1;
     state.TopMinute = topMinuteFor(peak, state.MinuteStep);
     state.DayWidth = januaryWidth / DaysAcross;
     state.MinuteHeight = januaryHeight / (MinutesDown * static_cast<float>(state.MinuteStep));

@@ -17,7 +17,7 @@ namespace views {
 double topMinuteFor(double peakMinutes, double step = 1);
 
 // The least of 1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30 and 60 minutes whose 35 steps below the top
-// hold the year's smallest value: 1 for every standard year.
+// hold the year's smallest value. The standard year keeps 1.
 double minuteStepFor(double peakMinutes, double troughMinutes);
 
 // Stores the location and the common scale (TopMinute, DayWidth, MinuteHeight, MinuteStep).

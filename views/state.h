@@ -23,6 +23,7 @@ struct WindowState {
     // values span more than the 35 rows' minutes (summer time's hour).
     double MinuteStep = 1;
     bool ShowHours = false;
+    int Month = 1; // the table's month, which its first day and length are of in the year on show
     int MonthFirstDay = model::standardYear().monthFirstDay(1);
     std::int16_t MonthLength = static_cast<std::int16_t>(model::standardYear().monthLength(1));
 };

@@ -93,10 +93,10 @@ void paintTable(ui::PictureBox& matrix, const model::Year& year, const LocationT
     matrix.Cls();
     storeLocation(texts, state);
     state.ShowHours = showHoursFor(year, state);
-    if (const int month = monthOf(monthText); month != 0) {
-        state.MonthFirstDay = year.monthFirstDay(month);
-        state.MonthLength = static_cast<std::int16_t>(year.monthLength(month));
-    }
+    if (const int month = monthOf(monthText); month != 0) state.Month = month;
+    // Taken anew from the year on show, which may have changed since the month was chosen.
+    state.MonthFirstDay = year.monthFirstDay(state.Month);
+    state.MonthLength = static_cast<std::int16_t>(year.monthLength(state.Month));
     const bool seen = matrix.isVisibleTo(matrix.window());
     for (int row = 0; row < TableRows; ++row) {
         ui::Label& day = *labels.days[static_cast<std::size_t>(row)];

@@ -11,8 +11,9 @@ namespace views {
 // own scale, from the day width the last refresh stored for that month.
 int dayUnder(double x, int monthLength, float dayWidth);
 
-// "13 Φεβρουαρίου: +40 min  +09 sec" for month 2, day 13, with the year copy's hours rule and the
-// values of the last refresh.
+// "13 Φεβρουαρίου: +40 min  +09 sec, μεσημέρι 12:40:09" for month 2, day 13, with the year
+// copy's hours rule and the values of the last refresh; «21 Ιουνίου 2026: …» in a calendar year,
+// begun with «Σήμερα, » on the computer's date.
 QString dotTip(const Reading& shown, int month, int day, const WindowState& state);
 
 } // namespace views
