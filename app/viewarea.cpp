@@ -187,6 +187,19 @@ bool ViewArea::printYearCard(QPrinter& printer) {
     return shownPaper() && views::print(printer, views::Paper::YearCard, paperSources());
 }
 
+namespace {
+
+// Opens a dialog without an event loop of its own, with the focus where the dialog put it. The
+// browser activates a dialog's window before its controls show, and the toolkit then gives the
+// focus to the control after that one (the first button): the dialog's own choice takes it back.
+void openDialog(QDialog* dialog) {
+    QWidget* focus = dialog->focusWidget();
+    dialog->open();
+    if (focus && !focus->hasFocus()) focus->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace
+
 // The dialogs open without an event loop of their own, and act as they close.
 void ViewArea::openPlaceDialog() {
     auto* dialog = new PlaceDialog(&form_);
@@ -194,7 +207,7 @@ void ViewArea::openPlaceDialog() {
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         if (const places::Place* place = dialog->chosen()) choosePlace(*place);
     });
-    dialog->open();
+    openDialog(dialog);
 }
 
 void ViewArea::openYearDialog() {
@@ -203,7 +216,7 @@ void ViewArea::openYearDialog() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { chooseYear(dialog->chosen(), dialog->legalTime()); });
-    dialog->open();
+    openDialog(dialog);
 }
 
 void ViewArea::chooseYear(std::optional<int> year, bool legal) {

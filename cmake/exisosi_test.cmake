@@ -18,6 +18,8 @@
 #                      root); with `release` as well, only by `ctest --preset release-check`
 #             fuzz     the libFuzzer targets of tests/fuzz (sanitize preset only)
 #             wine     added to every test of a build for Windows, which runs under Wine
+#             web      the browser build (scripts/web.sh) in headless chromium, with system and
+#                      release: `ctest --preset release-check -R web_browser`
 # GUI       Qt's offscreen platform (QT_QPA_PLATFORM=offscreen; minimal on Windows, below).
 # DISPLAY   runs the command on an X server of its own (scripts/with-display.sh), of SCREEN size
 #           (1024x768 unless given) and with the WINDOW_MANAGER named; SCREEN or WINDOW_MANAGER

@@ -1,7 +1,9 @@
 #include "input/number.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -97,14 +99,26 @@ double ReadNumber(std::string_view text) {
     }
 
     double value = 0.0;
+#ifdef __EMSCRIPTEN__
+    // The browser's C++ library reads no double with from_chars; its C library reads numbers
+    // with the point whatever the locale. Out of range is what from_chars calls so: a result
+    // that overflowed or came to zero, not one that is merely subnormal.
+    errno = 0;
+    value = std::strtod(digits.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE && (value == 0.0 || std::isinf(value));
+    const bool failed = false;
+#else
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                         std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
+    const bool outOfRange = result.ec == std::errc::result_out_of_range;
+    const bool failed = result.ec != std::errc{} && !outOfRange;
+#endif
+    if (outOfRange) {
         if (!significant || leadingExponent + exponent <= 0)
             value = 0.0;
         else
             value = std::numeric_limits<double>::max();
-    } else if (result.ec != std::errc{}) {
+    } else if (failed) {
         value = 0.0;
     }
     return negative ? -value : value;

@@ -10,8 +10,10 @@
 #   3. an emsdk-style folder and a writable emscripten cache
 #   4. a static Qt for WebAssembly           $root/opt/web/qt-VERSION-wasm (marker .complete)
 #   5. ERFA for WebAssembly                  $root/opt/web/erfa-wasm       (marker .complete)
-#   6. a throw-away Qt Widgets page, built, served on 127.0.0.1 and shot with headless chromium
-#   7. the program itself (build_program)
+#   6. a throw-away Qt Widgets page, built, served on 127.0.0.1 and shot with headless chromium,
+#      once per toolkit build                (marker .exisosi-page-shown in the toolkit's prefix)
+#   7. the program, into build-web/ of the clone: the page, the program, the toolkit's loader,
+#      the notices and exisosi-VERSION-web.zip
 #
 # Usage: scripts/web.sh               all stages
 #        scripts/web.sh --toolchain   stages 1 to 5 only
@@ -20,7 +22,6 @@
 # shellcheck disable=SC2016 # the single-quoted formats are dpkg-query's own
 set -euo pipefail
 
-# shellcheck disable=SC2034 # read by build_program, once it builds the program
 top=$(cd "$(dirname "$0")/.." && pwd)
 cache=${EXISOSI_CACHE:-$HOME/.cache/exisosi}
 
@@ -28,7 +29,7 @@ toolchain_only=0
 case "${1:-}" in
 '') ;;
 --toolchain) toolchain_only=1 ;;
--h | --help) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+-h | --help) sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
 *) echo "usage: $0 [--toolchain]" >&2; exit 2 ;;
 esac
 
@@ -253,12 +254,12 @@ make_emsdk() {
 }
 
 # --- 4. the toolkit for WebAssembly -------------------------------------------------------------
-# build_with_progress NAME BUILD-FOLDER: the build's output goes to $logs/NAME.log; every 100th of
-# ninja's steps is shown.
+# build_with_progress NAME BUILD-FOLDER [BUILD-OPTION...]: the build's output goes to
+# $logs/NAME.log; every 100th of ninja's steps is shown.
 build_with_progress() {
   local log=$logs/$1.log
   mkdir -p "$logs"
-  if ! in_root cmake --build "$2" 2>&1 | tee "$log" |
+  if ! in_root cmake --build "$2" "${@:3}" 2>&1 | tee "$log" |
     awk -F'[][/]' '/^\[[0-9]+\/[0-9]+\]/ && ($2 % 100 == 0 || $2 == $3) { print "   step " $2 " of " $3; fflush() }'; then
     grep -v '^\[[0-9]*/[0-9]*\]' "$log" | tail -n 40 >&2
     die "build failed; the whole output is in $log"
@@ -331,9 +332,15 @@ build_erfa() {
 }
 
 # --- 6. a throw-away page that proves the toolchain -------------------------------------------
+# Once per toolchain: a later run finds its marker and goes on to the program.
 hello() {
-  local prefix dir out port png=/tmp/web-hello.png i
+  local prefix dir out port png=/tmp/web-hello.png i proved
   prefix=$web/qt-$(qt_version)-wasm
+  proved=$root$prefix/.exisosi-page-shown
+  if [ -f "$proved" ]; then
+    say "test page: shown before with this toolchain"
+    return 0
+  fi
   dir=$(in_root mktemp -d /tmp/web-hello.XXXXXX)
   scratch+=("$root$dir")
   say "test page: building in $dir"
@@ -430,17 +437,100 @@ EOF
   wait "$server_pid" 2>/dev/null || true
   server_pid=
   [ -s "$png" ] || die "test page: chromium made no screenshot: $(tail -n5 "$root$dir/chromium.log")"
+  touch "$proved"
   say "test page: $png"
 }
 
 # --- 7. the program -----------------------------------------------------------------------------
-# STUB: the program's own web build comes here. What it has to work with, inside the root (run
-# through in_root): the toolkit's "$web/qt-VERSION-wasm/bin/qt-cmake" (VERSION from qt_version),
-# ERFA in "$erfa_prefix" (include/erfa.h, lib/liberfa.a), EMSDK, EM_CACHE and EM_FROZEN_CACHE set by
-# in_root, and -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF as for the test page. The clone ($top) is not
-# inside the root: bind it in with mount_in_root /mnt/exisosi --bind "$top" (undone on exit).
+# The clone is bound into the root at $clone and built in build-web/build with the toolkit's
+# qt-cmake. What a static host serves goes to build-web/: the page (its title and loading text in
+# Greek), the program's loader and its WebAssembly, the toolkit's loader and the notices; and
+# exisosi-VERSION-web.zip holds the same files in a folder of that name.
+clone=/mnt/exisosi
+served=(exisosi.html exisosi.js exisosi.wasm qtloader.js copyright.txt)
 build_program() {
-  echo "program build: not yet"
+  local prefix version build=$clone/build-web/build out=$top/build-web made name
+  prefix=$web/qt-$(qt_version)-wasm
+  version=$(sed -n 's/^project(exisosi VERSION \([0-9.]*\) .*/\1/p' "$top/CMakeLists.txt")
+  [ -n "$version" ] || die "program: no version in $top/CMakeLists.txt"
+  mount_in_root "$clone" --bind "$top"
+  mkdir -p "$out"
+  say "program $version: configuring in build-web/build"
+  # The emscripten toolchain looks for libraries inside its own sysroot: ERFA is named by path.
+  logged program-configure in_root "$prefix/bin/qt-cmake" -G Ninja -S "$clone" -B "$build" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
+    -DEXISOSI_TESTS=OFF -DEXISOSI_BENCH=OFF \
+    -DERFA_INCLUDE_DIR="$erfa_prefix/include" -DERFA_LIBRARY="$erfa_prefix/lib/liberfa.a"
+  say "program $version: building"
+  build_with_progress program-build "$build" --target exisosi
+  made=$out/build/app
+  for name in exisosi.html exisosi.js exisosi.wasm qtloader.js; do
+    [ -f "$made/$name" ] || die "program: the build made no $name in $made"
+  done
+  cp "$made/exisosi.js" "$made/exisosi.wasm" "$made/qtloader.js" "$out/"
+  # The notices, then the full texts they name, from the root's Debian and the toolkit's source.
+  {
+    cat "$top/packaging/web/copyright.txt"
+    for name in GPL-3 LGPL-3 OFL-1.1 CC-BY-4.0; do
+      printf '\n\n==== %s ====\n\n' "$name"
+      cat "$root/usr/share/common-licenses/$name"
+    done
+    printf '\n\n==== Bitstream Vera Font License (DejaVu) ====\n\n'
+    cat "$root$srcdir/qt6-base-source/src/3rdparty/wasm/DEJAVU-LICENSE"
+  } >"$out/copyright.txt"
+  greek_page "$made/exisosi.html" "$out/exisosi.html"
+  web_zip "$out/exisosi-$version-web.zip" "exisosi-$version-web"
+  # What this run wrote belongs to whoever owns the clone, as the rest of it does.
+  chown -R "$(stat -c %u:%g "$top")" "$out"
+  for name in exisosi.wasm exisosi.js qtloader.js exisosi.html; do
+    say "program: $name $(stat -c %s "$out/$name") bytes," \
+      "$(gzip -9c "$out/$name" | wc -c) with gzip -9"
+  done
+  say "program: $out/exisosi-$version-web.zip, $(stat -c %s "$out/exisosi-$version-web.zip") bytes"
+  # What a browser downloads, compressed as a web server sends it, stays within 6 MiB.
+  local packed
+  packed=$(gzip -9c "$out/exisosi.wasm" | wc -c)
+  [ "$packed" -le $((6 * 1024 * 1024)) ] ||
+    die "program: exisosi.wasm is $packed bytes with gzip -9, over its 6 MiB (6291456)"
+}
+
+# greek_page TEMPLATE OUTPUT: the toolkit's page with its English in Greek, and without the
+# toolkit's logo above the loading text. Every replacement must take: a template of another
+# toolkit version that words them otherwise fails here rather than showing English.
+greek_page() {
+  local expr
+  sed -f - "$1" >"$2.partial" <<'EOF'
+s|<html lang="en-us">|<html lang="el">|
+s|<title>exisosi</title>|<title>Η εξίσωση του χρόνου</title>|
+/<img src="qtlogo.svg"/d
+s|<strong>Qt for WebAssembly: exisosi</strong>|<strong>Η εξίσωση του χρόνου</strong>|
+s|JavaScript is disabled\..*application\.|Η σελίδα θέλει JavaScript.|
+s|'Loading\.\.\.'|'Φόρτωση…'|
+s|'Application exit'|'Το πρόγραμμα τερμάτισε'|
+s|` with code \${exitData.code}`|` με κωδικό ${exitData.code}`|
+EOF
+  for expr in 'lang="el"' '<title>Η εξίσωση του χρόνου</title>' \
+    '<strong>Η εξίσωση του χρόνου</strong>' 'θέλει JavaScript' "'Φόρτωση…'" \
+    "'Το πρόγραμμα τερμάτισε'" '` με κωδικό '; do
+    grep -qF -- "$expr" "$2.partial" || die "program: the page template has changed: no $expr in $2"
+  done
+  if grep -nE 'Loading|Application exit|with code|Qt for WebAssembly|JavaScript is|qtlogo' \
+    "$2.partial"; then
+    die "program: English left in the page $2"
+  fi
+  mv "$2.partial" "$2"
+}
+
+# web_zip ZIP FOLDER: the served files in ZIP, inside FOLDER, compressed.
+web_zip() {
+  (cd "$top/build-web" && python3 - "$1" "$2" "${served[@]}") <<'EOF'
+import os, sys, zipfile
+archive, folder, names = sys.argv[1], sys.argv[2], sys.argv[3:]
+with zipfile.ZipFile(archive + ".partial", "w", zipfile.ZIP_DEFLATED, compresslevel=9) as out:
+    for name in names:
+        out.write(name, folder + "/" + name)
+os.replace(archive + ".partial", archive)
+EOF
 }
 
 make_root

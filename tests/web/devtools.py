@@ -101,7 +101,8 @@ class Browser:
     def events(self, session, method):
         """The parameters of every event of that name seen so far, oldest first."""
         with self._lock:
-            return [p for s, m, p in self._events if m == method and (session is None or s == session)]
+            return [p for s, m, p in self._events
+                    if m == method and (session is None or s == session)]
 
     def wait_event(self, session, method, timeout, where=lambda params: True, after=0):
         """The first event of that name (after the first `after` of them) that `where` accepts."""
@@ -157,6 +158,8 @@ class Page:
                            awaitPromise=True, returnByValue=True)
         if "exceptionDetails" in result:
             details = result["exceptionDetails"]
-            raise DevToolsError("%s: %s" % (expression, details.get("exception", {}).get(
-                "description", details.get("text"))))
+            # The expression's first line names it; the exception's first line says what failed.
+            raise DevToolsError("%s: %s" % (expression.strip().splitlines()[0][:60], (
+                details.get("exception", {}).get("description")
+                or details.get("text", "")).splitlines()[0]))
         return result["result"].get("value")
