@@ -222,14 +222,13 @@ void ViewArea::openYearDialog() {
 void ViewArea::chooseYear(std::optional<int> year, bool legal) {
     if (year && (*year < model::FirstSolarYear || *year > model::LastSolarYear)) return;
     if (!year)
-        calendar_.reset();
-    else if (!calendar_ || calendar_->number() != year)
-        calendar_ = std::make_shared<const model::CalendarYear>(*year);
-    choices_.year = calendar_;
+        choices_.year.reset();
+    else if (!choices_.year || choices_.year->number() != year)
+        choices_.year = std::make_shared<const model::CalendarYear>(*year);
     choices_.legalYear.reset();
     if (legal && views::legalTimeOffered(choices_))
         choices_.legalYear =
-            std::make_shared<const model::LegalYear>(calendar_, choices_.placeClock);
+            std::make_shared<const model::LegalYear>(choices_.year, choices_.placeClock);
     form_.setWindowTitle(year ? ui::FormTitle + QStringLiteral(" — %1").arg(*year) : ui::FormTitle);
     form_.ComboZW_Click();
 }

@@ -91,7 +91,6 @@ private:
     ui::PictureBox& table_;
     ui::PictureBox& reminder_;
     views::Choices choices_;
-    std::shared_ptr<const model::CalendarYear> calendar_; // the calendar year chosen last
     views::Reading reading_;
     Shown shown_ = Shown::Diagram;
     QMenu* menu_;

@@ -1,5 +1,7 @@
 #include "model/calendar.h"
 
+#include <algorithm>
+
 namespace model {
 
 namespace {
@@ -13,6 +15,19 @@ double Year::clockOffsetSeconds(int /*index*/, const Location& at) const {
 
 bool Year::summerTime(int /*index*/, const Location& /*at*/) const {
     return false;
+}
+
+double Year::peakSeconds(const Location& at) const {
+    double peak = daySeconds(1, at);
+    for (int index = 2; index <= dayCount(); ++index) peak = std::max(peak, daySeconds(index, at));
+    return peak;
+}
+
+double Year::troughSeconds(const Location& at) const {
+    double trough = daySeconds(1, at);
+    for (int index = 2; index <= dayCount(); ++index)
+        trough = std::min(trough, daySeconds(index, at));
+    return trough;
 }
 
 Date Year::dateOf(int index) const {

@@ -52,9 +52,10 @@ public:
     virtual double clockOffsetSeconds(int index, const Location& at) const;
     virtual bool summerTime(int index, const Location& at) const;
     // The largest and the smallest of the year's values at `at`: the diagram's scale and the
-    // hours rule are taken from them.
-    virtual double peakSeconds(const Location& at) const = 0;
-    virtual double troughSeconds(const Location& at) const = 0;
+    // hours rule are taken from them. Found by looking at every day, unless a kind of year
+    // knows its own (the standard year's two fixed days).
+    virtual double peakSeconds(const Location& at) const;
+    virtual double troughSeconds(const Location& at) const;
 
     // The index of a date, and the date of an index (1 to dayCount()).
     int indexOf(int month, int day) const { return monthFirstDay(month) + day - 1; }

@@ -27,17 +27,4 @@ double CalendarYear::daySeconds(int index, const Location& at) const {
     return sun_.correctionSeconds(index, at.longitude, at.zoneMeridian);
 }
 
-double CalendarYear::peakSeconds(const Location& at) const {
-    double peak = daySeconds(1, at);
-    for (int index = 2; index <= dayCount(); ++index) peak = std::max(peak, daySeconds(index, at));
-    return peak;
-}
-
-double CalendarYear::troughSeconds(const Location& at) const {
-    double trough = daySeconds(1, at);
-    for (int index = 2; index <= dayCount(); ++index)
-        trough = std::min(trough, daySeconds(index, at));
-    return trough;
-}
-
 } // namespace model

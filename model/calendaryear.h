@@ -26,9 +26,6 @@ public:
     // the series' value of pi, plays no part here. Index 0 and dayCount() + 1 are the days
     // either side of the year.
     double daySeconds(int index, const Location& at) const override;
-    // The largest and smallest daySeconds of the year's days at `at`.
-    double peakSeconds(const Location& at) const override;
-    double troughSeconds(const Location& at) const override;
 
     const SolarYear& sun() const { return sun_; }
 

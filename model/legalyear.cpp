@@ -58,17 +58,4 @@ double LegalYear::daySeconds(int index, const Location& at) const {
     return transit - dateUtc(index) + offset - HalfDay;
 }
 
-double LegalYear::peakSeconds(const Location& at) const {
-    double peak = daySeconds(1, at);
-    for (int index = 2; index <= dayCount(); ++index) peak = std::max(peak, daySeconds(index, at));
-    return peak;
-}
-
-double LegalYear::troughSeconds(const Location& at) const {
-    double trough = daySeconds(1, at);
-    for (int index = 2; index <= dayCount(); ++index)
-        trough = std::min(trough, daySeconds(index, at));
-    return trough;
-}
-
 } // namespace model

@@ -23,8 +23,6 @@ public:
     double daySeconds(int index, const Location& at) const override;
     double clockOffsetSeconds(int index, const Location& at) const override;
     bool summerTime(int index, const Location& at) const override;
-    double peakSeconds(const Location& at) const override;
-    double troughSeconds(const Location& at) const override;
 
 private:
     // The crossing on day `index`, in seconds since 1970-01-01 00:00 UTC, and 0 h UT of that

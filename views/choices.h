@@ -2,7 +2,7 @@
 // What the user chose outside the controls (a place by name, the year on show), and what each
 // refresh read: the record that copies, pages, the tooltip and the year card are made from.
 
-#include "model/calendar.h"
+#include "model/calendaryear.h"
 #include "views/state.h"
 
 #include <memory>
@@ -17,7 +17,7 @@ struct Choices {
     // The place's legal time, where the program's zone data has its zone.
     std::shared_ptr<const model::LegalClock> placeClock;
     // The calendar year on show; none is the standard year.
-    std::shared_ptr<const model::Year> year;
+    std::shared_ptr<const model::CalendarYear> year;
     // The same year read against the place's legal time, while «Θερινή ώρα του τόπου» is ticked.
     std::shared_ptr<const model::Year> legalYear;
 };
